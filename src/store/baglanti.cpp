@@ -1,0 +1,84 @@
+#include "baglanti.h"
+
+#include <fcntl.h>
+#include <sqlite3.h>
+#include <unistd.h>
+
+#include <QFile>
+
+#include "dbhatasi.h"
+#include "turkce.h"
+
+namespace {
+
+int turkceHarmanla(void*, int uzA, const void* a, int uzB, const void* b) {
+    const QStringView sa(static_cast<const char16_t*>(a), uzA / 2);
+    const QStringView sb(static_cast<const char16_t*>(b), uzB / 2);
+    return Turkce::Karsilastir(sa, sb);
+}
+
+QString sqliteHatasi(sqlite3* db) { return QString::fromUtf8(sqlite3_errmsg(db)); }
+
+}  // namespace
+
+Baglanti::~Baglanti() { Close(); }
+
+void Baglanti::Open() {
+    if (db_) return;
+    sqlite3* db = nullptr;
+    const QByteArray yol = QFile::encodeName(yol_);
+    int rc = sqlite3_open_v2(yol.constData(), &db, SQLITE_OPEN_READWRITE, nullptr);
+    if (rc != SQLITE_OK) {
+        QString hata = db ? sqliteHatasi(db) : QStringLiteral("bellek yetersiz");
+        sqlite3_close(db);
+        throw DbHatasi(QStringLiteral("Veritabanı açılamadı: %1 (%2)").arg(yol_, hata));
+    }
+    // SQLite opens lazily: read the schema now, so that a file that is not a
+    // database fails here and not at the first statement.
+    rc = sqlite3_exec(db, "SELECT count(*) FROM sqlite_master", nullptr, nullptr, nullptr);
+    if (rc != SQLITE_OK) {
+        QString hata = sqliteHatasi(db);
+        sqlite3_close(db);
+        throw DbHatasi(QStringLiteral("Veritabanı açılamadı: %1 (%2)").arg(yol_, hata));
+    }
+    sqlite3_busy_timeout(db, 5000);
+    sqlite3_create_collation_v2(db, Turkce::kHarmanlama, SQLITE_UTF16_ALIGNED, nullptr,
+                                turkceHarmanla, nullptr);
+    db_ = db;
+}
+
+void Baglanti::Close() {
+    if (!db_) return;
+    sqlite3_close_v2(db_);
+    db_ = nullptr;
+}
+
+void Baglanti::CreateDatabase(const QString& yol) {
+    const QByteArray ad = QFile::encodeName(yol);
+    int fd = ::open(ad.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+    if (fd < 0) throw DbHatasi(QStringLiteral("Veritabanı dosyası oluşturulamadı: %1").arg(yol));
+    ::close(fd);
+    // An empty file is an empty SQLite database; write its header now so that
+    // the file is a database from the first moment on.
+    sqlite3* db = nullptr;
+    int rc = sqlite3_open_v2(ad.constData(), &db, SQLITE_OPEN_READWRITE, nullptr);
+    if (rc == SQLITE_OK)
+        rc = sqlite3_exec(db, "PRAGMA user_version = 0; VACUUM;", nullptr, nullptr, nullptr);
+    QString hata = (rc != SQLITE_OK && db) ? sqliteHatasi(db) : QString();
+    sqlite3_close(db);
+    if (rc != SQLITE_OK) {
+        QFile::remove(yol);
+        throw DbHatasi(QStringLiteral("Veritabanı dosyası oluşturulamadı: %1 (%2)").arg(yol, hata));
+    }
+}
+
+void Baglanti::Calistir(const QString& sql) {
+    if (!db_) throw DbHatasi(QStringLiteral("Veritabanı bağlantısı açık değil."));
+    char* hata = nullptr;
+    if (sqlite3_exec(db_, sql.toUtf8().constData(), nullptr, nullptr, &hata) != SQLITE_OK) {
+        QString m = QString::fromUtf8(hata);
+        sqlite3_free(hata);
+        throw DbHatasi(m);
+    }
+}
+
