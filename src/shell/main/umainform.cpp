@@ -52,6 +52,9 @@ TFMainform::TFMainform(TDm& dm, bool tepsiVar, QWidget* parent)
       TrayMenu(new QMenu(this)),
       MyTime(new QTimer(this)),
       FormPlace(QStringLiteral("Zafo"), QStringLiteral("Kovimaro"), Yerlesim::Depo::Yerel) {
+    // The pictures live in this static library's resources, which the linker
+    // keeps only when something asks for them.
+    Q_INIT_RESOURCE(simgeler);
     setObjectName(QStringLiteral("FMainform"));
     setWindowTitle(QStringLiteral("Kovimaro - Kişisel Ajandanız ..."));
     setWindowIcon(QIcon(QStringLiteral(":/simgeler/kovimaro.svg")));
