@@ -55,8 +55,11 @@ TFHakkinda::TFHakkinda(QWidget* parent) : QDialog(parent) {
     setWindowTitle(QStringLiteral("Hakkında ..."));
 
     auto* LProgadi = etiket(QStringLiteral("LProgadi"), QStringLiteral("Kovimaro"));
-    LProgadi->setStyleSheet(
-        QStringLiteral("QLabel { color: #800000; font-size: 30px; font-weight: bold; }"));
+    // Its colour comes from the skin (the built-in one makes it maroon).
+    QFont adFont = LProgadi->font();
+    adFont.setPixelSize(30);
+    adFont.setBold(true);
+    LProgadi->setFont(adFont);
     auto* LProgacik = etiket(QStringLiteral("LProgacik"), QStringLiteral("Kişisel Ajanda Programı"));
     QFont acikFont = LProgacik->font();
     acikFont.setBold(true);

@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLabel>
 #include <QMetaEnum>
 #include <QRegularExpression>
 #include <QStyle>
@@ -139,4 +140,14 @@ void TemaYoneticisi::uygula() {
     const QString metin = aktif_ ? StilMetni(ad_) : QString();
     QApplication::setPalette(Palet(metin, QApplication::style()->standardPalette()));
     uyg->setStyleSheet(metin);
+    // A link in a label takes its colour when its text is read; read again, it
+    // takes the new skin's.
+    for (QWidget* w : QApplication::allWidgets()) {
+        auto* etiket = qobject_cast<QLabel*>(w);
+        if (!etiket || etiket->textFormat() == Qt::PlainText) continue;
+        const QString yazi = etiket->text();
+        if (!yazi.contains(QLatin1String("<a "))) continue;
+        etiket->clear();
+        etiket->setText(yazi);
+    }
 }
