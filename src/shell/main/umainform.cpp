@@ -28,6 +28,9 @@
 
 TFMainform* FMainform = nullptr;
 
+// The pictures are compiled into this static library.
+static void simgeKaynaklari() { Q_INIT_RESOURCE(simgeler); }
+
 QHash<QString, TFMainform::ModulFabrikasi>& TFMainform::Moduller() {
     static QHash<QString, ModulFabrikasi> m;
     return m;
@@ -52,6 +55,7 @@ TFMainform::TFMainform(TDm& dm, bool tepsiVar, QWidget* parent)
       TrayMenu(new QMenu(this)),
       MyTime(new QTimer(this)),
       FormPlace(QStringLiteral("Zafo"), QStringLiteral("Kovimaro"), Yerlesim::Depo::Yerel) {
+    simgeKaynaklari();
     setObjectName(QStringLiteral("FMainform"));
     setWindowTitle(QStringLiteral("Kovimaro - Kişisel Ajandanız ..."));
     setWindowIcon(QIcon(QStringLiteral(":/simgeler/kovimaro.svg")));
