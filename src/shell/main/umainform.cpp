@@ -340,6 +340,9 @@ void TFMainform::BirAlertMesajGoster() {
         "\nProgramınız kullanıma hazır olarak beklemektedir.\n\nÇalıştırmak için aşağıda "
         "programın simgesini bulup bir kere tıklamanız yeterlidir.\n");
     ayar.resim = QIcon(QStringLiteral(":/simgeler/kovimaro.svg")).pixmap(48, 48);
+    // Heights as the alert's fonts were given, in the pixels of this desktop.
+    ayar.metinBoyu = 13;
+    ayar.baslikBoyu = 15;
     Sessizce([&] {
         alert_ = new TMasaustuUyarisi(ayar, this);
         connect(alert_, &TMasaustuUyarisi::kapandi, this, &TFMainform::AlertMesajKapat);
