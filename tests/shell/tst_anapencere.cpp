@@ -5,6 +5,7 @@
 
 #include "mesaj.h"
 #include "sorgu.h"
+#include "tekornek.h"
 #include "udm.h"
 #include "umainform.h"
 #include "uygulama.h"
@@ -60,6 +61,7 @@ private slots:
     void kullaniciAdlariBirlikteYazilir();
     void otomatikBaslatHatasiKaydedilir();
     void zamanlayiciAlarmKontroluYapar();
+    void tekOrnek();
 };
 
 void TstAnaPencere::yeniDosyaOlusturulur() {
@@ -232,6 +234,17 @@ void TstAnaPencere::zamanlayiciAlarmKontroluYapar() {
     QCOMPARE(sayac, 1);
     QVERIFY(pencere.zamanlayiciAcik());
     QVERIFY(!dm.DB_Zafo.Connected());
+}
+
+void TstAnaPencere::tekOrnek() {
+    const QString ad = QStringLiteral("kovimaro-test-%1").arg(QCoreApplication::applicationPid());
+    TekOrnek ilk(ad);
+    QVERIFY(!ilk.BaskasiCalisiyor());
+    QVERIFY(ilk.Dinle());
+    QSignalSpy istek(&ilk, &TekOrnek::gosterIstendi);
+    TekOrnek ikinci(ad);
+    QVERIFY(ikinci.BaskasiCalisiyor());
+    QTRY_COMPARE(istek.size(), 1);
 }
 
 int main(int argc, char** argv) {

@@ -4,6 +4,7 @@
 #include <QMdiSubWindow>
 
 #include "alanlar.h"
+#include "web.h"
 #include "testdb.h"
 #include "zafofonksiyon.h"
 #include "zafoputil.h"
@@ -24,6 +25,7 @@ private slots:
     void saatAlani();
     void tutarAlani_data();
     void tutarAlani();
+    void webBaglantilari();
 };
 
 void TstOrtak::acilisMesajiKurali_data() {
@@ -150,6 +152,27 @@ void TstOrtak::tutarAlani() {
     QCOMPARE(alan.deger(), deger);
     alan.setDeger(0);
     QCOMPARE(alan.text(), QString());
+}
+
+void TstOrtak::webBaglantilari() {
+    TestVeritabani t;
+    QStringList acilan;
+    Web::AcmaYoluAyarla([&](const QString& adres) { acilan << adres; });
+    Web::WebSayfasiAc(t.db, t.q, QLatin1String(Web::kSurumSayfasi), QLatin1String(Web::kSurumSorgusu));
+    QVERIFY_DB(testSql(t.q, QStringLiteral("Insert Into Adresler (Ad) Values ('a')")));
+    QVERIFY_DB(testSql(t.q, QStringLiteral("Insert Into Kasahar (Giren) Values (1)")));
+    QVERIFY_DB(testSql(t.q, QStringLiteral("Insert Into Kasahar (Giren) Values (2)")));
+    Web::WebSayfasiAc(t.db, t.q, QLatin1String(Web::kTemaSayfasi), QLatin1String(Web::kTemaSorgusu));
+    Web::AnaSayfaAc();
+    QCOMPARE(acilan.size(), 3);
+    QVERIFY(acilan[0].endsWith(QStringLiteral("/Kovimaro_Ucretsiz_Ajanda_Programi.aspx?utm_source=ASurum&utm_medium=Tiklama&utm_content=ASurum&utm_campaign=ASurum&tid=AjandaSurumKontrol&Versiyon=53&p1=0_0_0")));
+    QVERIFY(acilan[1].endsWith(QStringLiteral("/KovimaroTemaYukle.aspx?utm_source=ATema&utm_medium=Tiklama&utm_content=ATema&utm_campaign=ATema&Versiyon=53&p1=1_0_2")));
+    QCOMPARE(acilan[2], QLatin1String(Web::kSiteAdresi));
+    // No connection: the link goes without the counts.
+    t.db.setDatabaseName(QStringLiteral("/proc/yok/Kovimaro.Vdb"));
+    t.db.Close();
+    Web::WebSayfasiAc(t.db, t.q, QLatin1String(Web::kTemaSayfasi), QLatin1String(Web::kTemaSorgusu));
+    QVERIFY(acilan[3].endsWith(QStringLiteral("&Versiyon=53")));
 }
 
 QTEST_MAIN(TstOrtak)
