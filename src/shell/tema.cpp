@@ -36,13 +36,11 @@ bool qssDosyasi(const QFileInfo& f) {
 
 }  // namespace
 
+static void temaKaynaklari() { Q_INIT_RESOURCE(temalar); }
+
 TemaYoneticisi& TemaYoneticisi::Ornek() {
-    // The built-in skin lives in this static library's resources, which the
-    // linker keeps only when something asks for them.
-    static const bool kaynak = [] {
-        Q_INIT_RESOURCE(temalar);
-        return true;
-    }();
+    // The built-in skin is compiled into this static library.
+    static const bool kaynak = (temaKaynaklari(), true);
     Q_UNUSED(kaynak);
     static TemaYoneticisi ornek;
     return ornek;
