@@ -37,7 +37,7 @@ export LANG=C.UTF-8 LC_ALL=C.UTF-8 TZ="${TZ:-Europe/Istanbul}" QT_QPA_PLATFORM=x
 unset QT_STYLE_OVERRIDE QT_QPA_PLATFORMTHEME
 
 xvfb-run -a -s "-screen 0 1280x800x24 -nolisten tcp" bash -c '
-  trayer --edge bottom --align right --widthtype request --height 32 \
+  trayer --edge top --align right --widthtype request --height 32 \
          --SetDockType true --transparent false --tint 0x2e3440 &
   tepsi=$!
   sleep 1

@@ -8,6 +8,7 @@
 #include <QPixmap>
 #include <QScreen>
 #include <QWidget>
+#include <algorithm>
 #include <cstdio>
 
 Cekim::Cekim(QString klasor) : klasor_(std::move(klasor)) {
@@ -80,7 +81,11 @@ void Cekim::ekranKaydet(const QString& ad) {
     QScreen* ekran = QGuiApplication::primaryScreen();
     if (!ekran) return;
     const QString yol = QDir(klasor_).filePath(onEk_ + ad + QStringLiteral(".png"));
-    if (ekran->grabWindow(0).save(yol)) {
+    // The right-hand strip of the screen: the notification area at the top,
+    // the desktop alert at the bottom.
+    const QRect alan = ekran->geometry();
+    const int genislik = std::min(alan.width(), 520);
+    if (ekran->grabWindow(0, alan.right() + 1 - genislik, alan.top(), genislik, alan.height()).save(yol)) {
         ++sayi_;
         std::printf("%s\n", qPrintable(yol));
     }
