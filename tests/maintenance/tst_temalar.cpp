@@ -4,6 +4,8 @@
 #include <QFile>
 #include <QListWidget>
 #include <QPushButton>
+#include <QRegularExpression>
+#include <cmath>
 
 #include "bakimortami.h"
 #include "tema.h"
@@ -57,6 +59,8 @@ private slots:
     void uzunTemaAdiHataGosterir();
     void yeniTemaSonrakiAcilistaGorunur();
     void temaIndirmeSayfasi();
+    void gelenTemalar_data();
+    void gelenTemalar();
 
 private:
     QTemporaryDir klasor_;
@@ -261,6 +265,72 @@ void TstTemalar::temaIndirmeSayfasi() {
                                                     "Tiklama&utm_content=ATema&utm_campaign=ATema&Versiyon=53&p1=0_0_0")),
              qPrintable(acilan.first()));
     QVERIFY(d.isVisible());
+}
+
+namespace {
+
+double parlaklik(const QColor& c) {
+    const auto kanal = [](double v) { return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
+    return 0.2126 * kanal(c.redF()) + 0.7152 * kanal(c.greenF()) + 0.0722 * kanal(c.blueF());
+}
+
+// The contrast ratio of two colours (1 to 21); text wants 4.5 or more.
+double karsitlik(const QColor& a, const QColor& b) {
+    const double x = parlaklik(a), y = parlaklik(b);
+    return (std::max(x, y) + 0.05) / (std::min(x, y) + 0.05);
+}
+
+QStringList uyarilar;
+void uyariTopla(QtMsgType, const QMessageLogContext&, const QString& metin) { uyarilar << metin; }
+
+}  // namespace
+
+void TstTemalar::gelenTemalar_data() {
+    QTest::addColumn<QString>("ad");
+    TemaYoneticisi::Ornek().setKlasor(QStringLiteral(KOVIMARO_TEMALAR));
+    const QStringList adlar = TemaYoneticisi::Ornek().Temalar();
+    QVERIFY(adlar.size() >= 6);
+    for (const QString& ad : adlar) QTest::newRow(qPrintable(ad)) << ad;
+}
+
+// Every skin that ships: its sheet parses, its pictures are there, and its
+// texts stand out from their backgrounds.
+void TstTemalar::gelenTemalar() {
+    QFETCH(QString, ad);
+    TemaYoneticisi& tema = TemaYoneticisi::Ornek();
+    tema.setKlasor(QStringLiteral(KOVIMARO_TEMALAR));
+    const QString metin = tema.StilMetni(ad);
+    QVERIFY(!metin.isEmpty());
+
+    uyarilar.clear();
+    const QtMessageHandler onceki = qInstallMessageHandler(uyariTopla);
+    tema.setAd(ad);
+    QWidget pencere;
+    pencere.show();
+    QCoreApplication::processEvents();
+    qInstallMessageHandler(onceki);
+    QCOMPARE(tema.ad(), ad);
+    QVERIFY2(uyarilar.isEmpty(), qPrintable(uyarilar.join(QLatin1Char('\n'))));
+
+    static const QRegularExpression resim(QStringLiteral("url\\(\"([^\"]+)\"\\)"));
+    for (auto it = resim.globalMatch(metin); it.hasNext();) {
+        const QString yol = it.next().captured(1);
+        QVERIFY2(QFileInfo::exists(yol), qPrintable(yol));
+    }
+
+    const QPalette p = TemaYoneticisi::Palet(metin, QPalette(Qt::white));
+    const auto yeterli = [&](QPalette::ColorRole yazi, QPalette::ColorRole zemin, double sinir) {
+        const double k = karsitlik(p.color(yazi), p.color(zemin));
+        QVERIFY2(k >= sinir, qPrintable(QStringLiteral("%1 on %2: %3").arg(p.color(yazi).name(),
+                                                                       p.color(zemin).name()).arg(k)));
+    };
+    yeterli(QPalette::WindowText, QPalette::Window, 7);
+    yeterli(QPalette::Text, QPalette::Base, 7);
+    yeterli(QPalette::Text, QPalette::AlternateBase, 7);
+    yeterli(QPalette::ButtonText, QPalette::Button, 7);
+    yeterli(QPalette::HighlightedText, QPalette::Highlight, 3);
+    yeterli(QPalette::ToolTipText, QPalette::ToolTipBase, 4.5);
+    yeterli(QPalette::Link, QPalette::Window, 3);
 }
 
 QTEST_MAIN(TstTemalar)
