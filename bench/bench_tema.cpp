@@ -12,6 +12,7 @@
 #include <QTemporaryDir>
 #include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 #include <vector>
 
 #include "moduller.h"
@@ -34,8 +35,9 @@ double ortanca(std::vector<double> v) {
 void satirlarEkle(TDm& dm, int adet) {
     dm.DB_Zafo.Calistir(QStringLiteral("Begin"));
     Sorgu q(dm.DB_Zafo);
-    q.setSql(QStringLiteral("Insert Into Adresler (Ad, Soyad, Sirket, Sehir, Telefon1, Dogumtarihi) "
-                            "Values (:Ad, :Soyad, :Sirket, :Sehir, :Telefon1, :Dogumtarihi)"));
+    q.setSql(
+        QStringLiteral("Insert Into Adresler (Ad, Soyad, Sirket, Sehir, Telefon1, Dogumtarihi) "
+                       "Values (:Ad, :Soyad, :Sirket, :Sehir, :Telefon1, :Dogumtarihi)"));
     for (int i = 0; i < adet; ++i) {
         q.paramText(QStringLiteral("Ad"), QStringLiteral("Ayşe %1").arg(i));
         q.paramText(QStringLiteral("Soyad"), QStringLiteral("Yılmaz"));
@@ -51,6 +53,12 @@ void satirlarEkle(TDm& dm, int adet) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    // The main window writes its autostart entry and placement under the home:
+    // here a throw-away one.
+    QTemporaryDir ev;
+    setenv("HOME", ev.path().toLocal8Bit().constData(), 1);
+    setenv("XDG_CONFIG_HOME", (ev.path() + QStringLiteral("/.config")).toLocal8Bit().constData(),
+           1);
     Uygulama uygulama(argc, argv);
     Uygulama::setQuitOnLastWindowClosed(false);
     const int satir = argc > 1 ? std::max(1, atoi(argv[1])) : 20000;
@@ -82,9 +90,11 @@ int main(int argc, char** argv) {
     ana.ModulAc(QStringLiteral("FYEDEKLE"));
     TFVeritabgoster gosterici;
     gosterici.show();
-    gosterici.findChild<QComboBox*>(QStringLiteral("ETablo1"))->setCurrentText(QStringLiteral("Adresler"));
+    gosterici.findChild<QComboBox*>(QStringLiteral("ETablo1"))
+        ->setCurrentText(QStringLiteral("Adresler"));
     gosterici.findChild<QPushButton*>(QStringLiteral("BAc1"))->click();
-    gosterici.findChild<QComboBox*>(QStringLiteral("ETablo2"))->setCurrentText(QStringLiteral("Params"));
+    gosterici.findChild<QComboBox*>(QStringLiteral("ETablo2"))
+        ->setCurrentText(QStringLiteral("Params"));
     gosterici.findChild<QPushButton*>(QStringLiteral("BAc2"))->click();
     TFTemalar secici;
     secici.show();
@@ -104,11 +114,12 @@ int main(int argc, char** argv) {
             gecis.push_back(t.nsecsElapsed() / 1e6);
         }
     }
-    std::printf("skin switch with %d widgets open, restyle and repaint: %.1f ms median, %.1f ms worst "
-                "(%zu switches over %lld skins)\n",
-                static_cast<int>(QApplication::allWidgets().size()), ortanca(gecis),
-                *std::max_element(gecis.begin(), gecis.end()), gecis.size(),
-                static_cast<long long>(temalar.size()));
+    std::printf(
+        "skin switch with %d widgets open, restyle and repaint: %.1f ms median, %.1f ms worst "
+        "(%zu switches over %lld skins)\n",
+        static_cast<int>(QApplication::allWidgets().size()), ortanca(gecis),
+        *std::max_element(gecis.begin(), gecis.end()), gecis.size(),
+        static_cast<long long>(temalar.size()));
     Dm = nullptr;
     return 0;
 }

@@ -112,21 +112,25 @@ int TabloModeli::columnCount(const QModelIndex& ust) const {
 QString TabloModeli::metin(const Alan& alan, const QVariant& deger, bool duzenleme) const {
     if (deger.isNull()) return QString();
     switch (alan.tur) {
-    case Tur::Tarih: {
-        if (!kanonikTarih(deger)) return deger.toString();
-        const QDateTime an = Sorgu::tarihOku(deger);
-        return an.time() == QTime(0, 0) ? an.toString(QStringLiteral("dd.MM.yyyy"))
-                                         : an.toString(QStringLiteral("dd.MM.yyyy HH:mm:ss"));
-    }
-    case Tur::Ondalik:
-        if (deger.typeId() != QMetaType::Double && deger.typeId() != QMetaType::LongLong)
-            return deger.toString();
-        return duzenleme ? Turkce::Yerel().toString(deger.toDouble(), 'f', QLocale::FloatingPointShortest)
-                                 .remove(Turkce::Yerel().groupSeparator())
-                         : Turkce::Yerel().toString(deger.toDouble(), 'f', QLocale::FloatingPointShortest);
-    case Tur::Tamsayi:
-    case Tur::Metin:
-        break;
+        case Tur::Tarih: {
+            if (!kanonikTarih(deger)) return deger.toString();
+            const QDateTime an = Sorgu::tarihOku(deger);
+            return an.time() == QTime(0, 0) ? an.toString(QStringLiteral("dd.MM.yyyy"))
+                                            : an.toString(QStringLiteral("dd.MM.yyyy HH:mm:ss"));
+        }
+        case Tur::Ondalik:
+            if (deger.typeId() != QMetaType::Double && deger.typeId() != QMetaType::LongLong)
+                return deger.toString();
+            {
+                // Thousands separators are shown, but not put into the text being edited.
+                QString sayi =
+                    Turkce::Yerel().toString(deger.toDouble(), 'f', QLocale::FloatingPointShortest);
+                if (duzenleme) sayi.remove(Turkce::Yerel().groupSeparator());
+                return sayi;
+            }
+        case Tur::Tamsayi:
+        case Tur::Metin:
+            break;
     }
     return deger.toString();
 }
@@ -137,16 +141,16 @@ QVariant TabloModeli::data(const QModelIndex& indeks, int rol) const {
     const Alan& alan = alanlar_[indeks.column()];
     const QVariant& deger = hucre(indeks.row(), indeks.column());
     switch (rol) {
-    case Qt::DisplayRole:
-        return metin(alan, deger, false);
-    case Qt::EditRole:
-        return metin(alan, deger, true);
-    case Qt::TextAlignmentRole:
-        if (alan.tur == Tur::Tamsayi || alan.tur == Tur::Ondalik)
-            return QVariant::fromValue(Qt::AlignRight | Qt::AlignVCenter);
-        return QVariant();
-    default:
-        return QVariant();
+        case Qt::DisplayRole:
+            return metin(alan, deger, false);
+        case Qt::EditRole:
+            return metin(alan, deger, true);
+        case Qt::TextAlignmentRole:
+            if (alan.tur == Tur::Tamsayi || alan.tur == Tur::Ondalik)
+                return QVariant::fromValue(Qt::AlignRight | Qt::AlignVCenter);
+            return QVariant();
+        default:
+            return QVariant();
     }
 }
 
@@ -172,29 +176,29 @@ bool TabloModeli::cevir(const Alan& alan, const QString& yazi, QVariant* deger) 
     }
     bool tamam = false;
     switch (alan.tur) {
-    case Tur::Metin:
-        *deger = yazi;
-        return true;
-    case Tur::Tamsayi: {
-        const qint64 n = s.toLongLong(&tamam);
-        if (tamam) *deger = n;
-        return tamam;
-    }
-    case Tur::Ondalik: {
-        double d = Turkce::Yerel().toDouble(s, &tamam);
-        if (!tamam) d = QLocale::c().toDouble(s, &tamam);
-        if (tamam) *deger = d;
-        return tamam;
-    }
-    case Tur::Tarih:
-        for (const char* bicim : {"d.M.yyyy", "d.M.yyyy H:mm:ss", "d.M.yyyy H:mm"}) {
-            const QDateTime an = QDateTime::fromString(s, QLatin1String(bicim));
-            if (an.isValid()) {
-                *deger = Sorgu::tarihMetni(an);
-                return true;
-            }
+        case Tur::Metin:
+            *deger = yazi;
+            return true;
+        case Tur::Tamsayi: {
+            const qint64 n = s.toLongLong(&tamam);
+            if (tamam) *deger = n;
+            return tamam;
         }
-        return false;
+        case Tur::Ondalik: {
+            double d = Turkce::Yerel().toDouble(s, &tamam);
+            if (!tamam) d = QLocale::c().toDouble(s, &tamam);
+            if (tamam) *deger = d;
+            return tamam;
+        }
+        case Tur::Tarih:
+            for (const char* bicim : {"d.M.yyyy", "d.M.yyyy H:mm:ss", "d.M.yyyy H:mm"}) {
+                const QDateTime an = QDateTime::fromString(s, QLatin1String(bicim));
+                if (an.isValid()) {
+                    *deger = Sorgu::tarihMetni(an);
+                    return true;
+                }
+            }
+            return false;
     }
     return false;
 }
@@ -208,15 +212,16 @@ bool TabloModeli::setData(const QModelIndex& indeks, const QVariant& deger, int 
     if (!cevir(alan, deger.toString(), &yeni)) {
         const QString yazi = deger.toString().trimmed();
         switch (alan.tur) {
-        case Tur::Tarih:
-            HataPenceresi(QStringLiteral("\"%1\" geçerli bir tarih değil (gg.aa.yyyy).").arg(yazi));
-            break;
-        case Tur::Tamsayi:
-            HataPenceresi(QStringLiteral("\"%1\" geçerli bir tam sayı değil.").arg(yazi));
-            break;
-        default:
-            HataPenceresi(QStringLiteral("\"%1\" geçerli bir sayı değil.").arg(yazi));
-            break;
+            case Tur::Tarih:
+                HataPenceresi(
+                    QStringLiteral("\"%1\" geçerli bir tarih değil (gg.aa.yyyy).").arg(yazi));
+                break;
+            case Tur::Tamsayi:
+                HataPenceresi(QStringLiteral("\"%1\" geçerli bir tam sayı değil.").arg(yazi));
+                break;
+            default:
+                HataPenceresi(QStringLiteral("\"%1\" geçerli bir sayı değil.").arg(yazi));
+                break;
         }
         return false;
     }
@@ -247,7 +252,8 @@ void TabloModeli::Post() {
     QStringList atamalar;
     for (int i = 0; i < sutunlar.size(); ++i)
         atamalar << QStringLiteral("%1=:Alan%2").arg(Tanimlayici(alanlar_[sutunlar[i]].ad)).arg(i);
-    q.addSql(QStringLiteral("Update %1 Set %2").arg(Tanimlayici(tablo_), atamalar.join(QStringLiteral(", "))));
+    q.addSql(QStringLiteral("Update %1 Set %2")
+                 .arg(Tanimlayici(tablo_), atamalar.join(QStringLiteral(", "))));
     q.addSql(QStringLiteral("Where rowid=:%1").arg(kSatirAlani));
     for (int i = 0; i < sutunlar.size(); ++i) {
         const QVariant& v = hucre(satir, sutunlar[i]);

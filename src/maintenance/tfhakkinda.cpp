@@ -1,5 +1,7 @@
 #include "tfhakkinda.h"
 
+#include <sys/utsname.h>
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -11,7 +13,6 @@
 #include <QStyle>
 #include <QSysInfo>
 #include <QVBoxLayout>
-#include <sys/utsname.h>
 
 #include "firma.h"
 #include "sema.h"
@@ -60,7 +61,8 @@ TFHakkinda::TFHakkinda(QWidget* parent) : QDialog(parent) {
     adFont.setPixelSize(30);
     adFont.setBold(true);
     LProgadi->setFont(adFont);
-    auto* LProgacik = etiket(QStringLiteral("LProgacik"), QStringLiteral("Kişisel Ajanda Programı"));
+    auto* LProgacik =
+        etiket(QStringLiteral("LProgacik"), QStringLiteral("Kişisel Ajanda Programı"));
     QFont acikFont = LProgacik->font();
     acikFont.setBold(true);
     acikFont.setPointSizeF(acikFont.pointSizeF() * 1.2);
@@ -68,7 +70,8 @@ TFHakkinda::TFHakkinda(QWidget* parent) : QDialog(parent) {
     auto* simge = new QLabel;
     simge->setObjectName(QStringLiteral("Progicon"));
     const QString programSimgesi = QStringLiteral(":/simgeler/kovimaro.svg");
-    simge->setPixmap((QFile::exists(programSimgesi) ? QIcon(programSimgesi) : windowIcon()).pixmap(56, 56));
+    simge->setPixmap(
+        (QFile::exists(programSimgesi) ? QIcon(programSimgesi) : windowIcon()).pixmap(56, 56));
 
     auto* LTarih = etiket(QStringLiteral("LTarih"), QStringLiteral("20/03/2012"));
     LSurum = etiket(QStringLiteral("LSurum"));
@@ -112,14 +115,17 @@ TFHakkinda::TFHakkinda(QWidget* parent) : QDialog(parent) {
     sirket->addWidget(etiket(QStringLiteral("LWeb"),
                              QString::fromLatin1(Web::kSiteAdresi).section(QLatin1String("//"), 1)),
                       1, 0);
-    sirket->addWidget(etiket(QStringLiteral("LTelefon1"), QString::fromUtf8(Firma::kTelefon1)), 0, 1);
-    sirket->addWidget(etiket(QStringLiteral("LTelefon2"), QString::fromUtf8(Firma::kTelefon2)), 1, 1);
+    sirket->addWidget(etiket(QStringLiteral("LTelefon1"), QString::fromUtf8(Firma::kTelefon1)), 0,
+                      1);
+    sirket->addWidget(etiket(QStringLiteral("LTelefon2"), QString::fromUtf8(Firma::kTelefon2)), 1,
+                      1);
 
     BCikis = new QPushButton(QStringLiteral("&Çıkış"));
     BCikis->setObjectName(QStringLiteral("BCikis"));
     const QString cikisSimgesi = QStringLiteral(":/simgeler/cikis.svg");
-    BCikis->setIcon(QFile::exists(cikisSimgesi) ? QIcon(cikisSimgesi)
-                                                : style()->standardIcon(QStyle::SP_DialogCloseButton));
+    BCikis->setIcon(QFile::exists(cikisSimgesi)
+                        ? QIcon(cikisSimgesi)
+                        : style()->standardIcon(QStyle::SP_DialogCloseButton));
     BCikis->setIconSize(QSize(24, 24));
     BCikis->setMinimumSize(100, 34);
     QFont cikisFont = BCikis->font();

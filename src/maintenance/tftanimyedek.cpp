@@ -174,4 +174,6 @@ void TFTanimyedek::BKaydetClick() {
     done(1);
 }
 
-void TFTanimyedek::BCikisClick() { done(-1); }
+void TFTanimyedek::BCikisClick() {
+    done(-1);
+}

@@ -28,7 +28,8 @@ TFTemalar::TFTemalar(QWidget* parent) : QDialog(parent) {
     auto* grupDuzeni = new QVBoxLayout(grup);
     grupDuzeni->addWidget(Skinlist);
 
-    STemalar = Pencere::KalinDugme(QStringLiteral("STemalar"), QStringLiteral("Daha Fazla Tema İndir"));
+    STemalar =
+        Pencere::KalinDugme(QStringLiteral("STemalar"), QStringLiteral("Daha Fazla Tema İndir"));
     BKaydet = Pencere::KalinDugme(QStringLiteral("BKaydet"), QStringLiteral("Kaydet"));
     BCikis = Pencere::KalinDugme(QStringLiteral("BCikis"), QStringLiteral("Çıkış"));
     for (QPushButton* d : {STemalar, BKaydet, BCikis}) d->setAutoDefault(false);
@@ -100,10 +101,11 @@ void TFTemalar::BCikisClick() {
         return;
     }
     const int cevap = MesajGoster(
-        QStringLiteral("Değiştirdiğiniz temayı kayıt etmediniz. Seçiminizi iptal ederek devam etmek "
-                       "istiyor musunuz ?.."),
-        3, true, true, true, QStringLiteral("Evet"), QStringLiteral("Hayır"), QStringLiteral("İptal"),
-        0, 2);
+        QStringLiteral(
+            "Değiştirdiğiniz temayı kayıt etmediniz. Seçiminizi iptal ederek devam etmek "
+            "istiyor musunuz ?.."),
+        3, true, true, true, QStringLiteral("Evet"), QStringLiteral("Hayır"),
+        QStringLiteral("İptal"), 0, 2);
     if (cevap != 1) return;
     TemaYoneticisi::Ornek().setAd(acilistakiTema_);
     done(-1);

@@ -118,9 +118,13 @@ void TFVeritabgoster::TabloListesiDoldur() {
     ETablo2->setCurrentIndex(-1);
 }
 
-void TFVeritabgoster::BAc1Click() { ac(ETablo1, DbTablo1); }
+void TFVeritabgoster::BAc1Click() {
+    ac(ETablo1, DbTablo1);
+}
 
-void TFVeritabgoster::BAc2Click() { ac(ETablo2, DbTablo2); }
+void TFVeritabgoster::BAc2Click() {
+    ac(ETablo2, DbTablo2);
+}
 
 void TFVeritabgoster::ac(QComboBox* secim, VeriIzgarasi* izgara) {
     // Only a table of this file opens, by its own name quoted as an
@@ -134,8 +138,9 @@ void TFVeritabgoster::ac(QComboBox* secim, VeriIzgarasi* izgara) {
     for (const QString& ad : Tablolar())
         if (ad.compare(yazilan, Qt::CaseInsensitive) == 0) tablo = ad;
     if (tablo.isEmpty()) {
-        HataPenceresi(QStringLiteral("\"%1\" adında bir tablo yok. Listedeki tablolardan birini seçin.")
-                          .arg(yazilan));
+        HataPenceresi(
+            QStringLiteral("\"%1\" adında bir tablo yok. Listedeki tablolardan birini seçin.")
+                .arg(yazilan));
         return;
     }
     if (!izgara->Kaydet()) return;
@@ -153,4 +158,6 @@ void TFVeritabgoster::done(int sonuc) {
     QDialog::done(sonuc);
 }
 
-void TFVeritabgoster::reject() { done(-1); }
+void TFVeritabgoster::reject() {
+    done(-1);
+}

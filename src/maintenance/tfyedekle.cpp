@@ -13,9 +13,10 @@
 #include "veriizgarasi.h"
 
 TFYedekle::TFYedekle(QWidget* parent)
-    : ModulPencere(QStringLiteral("FYedekle"),
-                   Yerlesim(QStringLiteral("Kovimaro"), QStringLiteral("Yedekleme"), Yerlesim::Depo::Yerel),
-                   parent) {
+    : ModulPencere(
+          QStringLiteral("FYedekle"),
+          Yerlesim(QStringLiteral("Kovimaro"), QStringLiteral("Yedekleme"), Yerlesim::Depo::Yerel),
+          parent) {
     setWindowTitle(QStringLiteral("Yedekleme"));
     resize(783, 540);
 
@@ -23,7 +24,8 @@ TFYedekle::TFYedekle(QWidget* parent)
     Q_Yedekler->setObjectName(QStringLiteral("Q_Yedekler"));
     DbYedekler = new VeriIzgarasi(Q_Yedekler);
     DbYedekler->setObjectName(QStringLiteral("DbYedekler"));
-    auto* BYedekle = Pencere::KalinDugme(QStringLiteral("BYedekle"), QStringLiteral("Yedeklemeye Başla"));
+    auto* BYedekle =
+        Pencere::KalinDugme(QStringLiteral("BYedekle"), QStringLiteral("Yedeklemeye Başla"));
     auto* BCikis = Pencere::KalinDugme(QStringLiteral("BCikis"), QStringLiteral("Çıkış"));
 
     auto* duzen = new QVBoxLayout(this);
@@ -53,7 +55,9 @@ void TFYedekle::YedekleriGoster() {
 // Performing a backup is not part of the program yet.
 void TFYedekle::BYedekleClick() {}
 
-void TFYedekle::BCikisClick() { kapat(); }
+void TFYedekle::BCikisClick() {
+    kapat();
+}
 
 void TFYedekle::closeEvent(QCloseEvent* olay) {
     DbYedekler->Kaydet();

@@ -33,7 +33,8 @@ TFYonetimpaneli::TFYonetimpaneli(QWidget* parent) : QDialog(parent) {
 
     auto* BTest = Pencere::KalinDugme(QStringLiteral("BTest"), QStringLiteral("Testleri Yap"));
     auto* BKaydet = Pencere::KalinDugme(QStringLiteral("BKaydet"), QStringLiteral("Kaydet"));
-    auto* BVeritabani = Pencere::KalinDugme(QStringLiteral("BVeritabani"), QStringLiteral("Veritabanı"));
+    auto* BVeritabani =
+        Pencere::KalinDugme(QStringLiteral("BVeritabani"), QStringLiteral("Veritabanı"));
     auto* BCikis = Pencere::KalinDugme(QStringLiteral("BCikis"), QStringLiteral("Çıkış - Esc"));
     for (QPushButton* d : {BTest, BKaydet, BVeritabani, BCikis}) d->setAutoDefault(false);
 
@@ -67,4 +68,6 @@ void TFYonetimpaneli::showEvent(QShowEvent* olay) {
     LMtest->setText(QStringLiteral("Yapılmadı"));
 }
 
-void TFYonetimpaneli::reject() { done(-1); }
+void TFYonetimpaneli::reject() {
+    done(-1);
+}

@@ -8,7 +8,8 @@
 #include "tablomodeli.h"
 #include "uygulama.h"
 
-VeriIzgarasi::VeriIzgarasi(TabloModeli* model, QWidget* parent) : QTableView(parent), model_(model) {
+VeriIzgarasi::VeriIzgarasi(TabloModeli* model, QWidget* parent)
+    : QTableView(parent), model_(model) {
     setModel(model_);
     setSelectionBehavior(QAbstractItemView::SelectItems);
     setSelectionMode(QAbstractItemView::SingleSelection);

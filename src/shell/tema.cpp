@@ -23,9 +23,11 @@ QString dosyaOku(const QString& yol) {
 // The style sheet of a skin folder: "<name>.qss", else "tema.qss", else the
 // first sheet by name. Empty when the folder holds none.
 QString klasorSayfasi(const QDir& klasor) {
-    const QStringList sayfalar = klasor.entryList({QStringLiteral("*.qss")}, QDir::Files, QDir::Name);
+    const QStringList sayfalar =
+        klasor.entryList({QStringLiteral("*.qss")}, QDir::Files, QDir::Name);
     if (sayfalar.isEmpty()) return QString();
-    for (const QString& tercih : {klasor.dirName() + QStringLiteral(".qss"), QStringLiteral("tema.qss")})
+    for (const QString& tercih :
+         {klasor.dirName() + QStringLiteral(".qss"), QStringLiteral("tema.qss")})
         if (sayfalar.contains(tercih)) return klasor.filePath(tercih);
     return klasor.filePath(sayfalar.first());
 }
@@ -36,7 +38,9 @@ bool qssDosyasi(const QFileInfo& f) {
 
 }  // namespace
 
-static void temaKaynaklari() { Q_INIT_RESOURCE(temalar); }
+static void temaKaynaklari() {
+    Q_INIT_RESOURCE(temalar);
+}
 
 TemaYoneticisi& TemaYoneticisi::Ornek() {
     // The built-in skin is compiled into this static library.
@@ -46,14 +50,17 @@ TemaYoneticisi& TemaYoneticisi::Ornek() {
     return ornek;
 }
 
-void TemaYoneticisi::setKlasor(const QString& klasor) { klasor_ = klasor; }
+void TemaYoneticisi::setKlasor(const QString& klasor) {
+    klasor_ = klasor;
+}
 
 QStringList TemaYoneticisi::Temalar() const {
     QStringList adlar{QString::fromLatin1(kIcTema)};
     const QDir dizin(klasor_);
     if (!klasor_.isEmpty() && dizin.exists()) {
         // Hidden entries, other files and folders without a sheet are not skins.
-        for (const QFileInfo& f : dizin.entryInfoList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot)) {
+        for (const QFileInfo& f :
+             dizin.entryInfoList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot)) {
             if (qssDosyasi(f))
                 adlar << f.completeBaseName();
             else if (f.isDir() && !klasorSayfasi(QDir(f.filePath())).isEmpty())
@@ -81,7 +88,8 @@ QString TemaYoneticisi::StilMetni(const QString& ad) const {
     static const QRegularExpression resim(
         QStringLiteral("url\\(\\s*([\"']?)(?![/:])([^\"')]+)\\1\\s*\\)"));
     QString metin = dosyaOku(sayfa);
-    metin.replace(resim, QStringLiteral("url(\"") + klasor.absolutePath() + QStringLiteral("/\\2\")"));
+    metin.replace(resim,
+                  QStringLiteral("url(\"") + klasor.absolutePath() + QStringLiteral("/\\2\")"));
     return metin;
 }
 
@@ -103,9 +111,11 @@ QPalette TemaYoneticisi::Palet(const QString& stilMetni, const QPalette& temel) 
     }
     // Disabled texts sit halfway between the text and its background.
     const auto soluk = [&](QPalette::ColorRole yazi, QPalette::ColorRole zemin) {
-        const QColor a = palet.color(QPalette::Active, yazi), b = palet.color(QPalette::Active, zemin);
+        const QColor a = palet.color(QPalette::Active, yazi),
+                     b = palet.color(QPalette::Active, zemin);
         palet.setColor(QPalette::Disabled, yazi,
-                       QColor((a.red() + b.red()) / 2, (a.green() + b.green()) / 2, (a.blue() + b.blue()) / 2));
+                       QColor((a.red() + b.red()) / 2, (a.green() + b.green()) / 2,
+                              (a.blue() + b.blue()) / 2));
     };
     soluk(QPalette::WindowText, QPalette::Window);
     soluk(QPalette::Text, QPalette::Base);
@@ -133,7 +143,8 @@ void TemaYoneticisi::uygula() {
     static bool tabanKuruldu = false;
     if (!tabanKuruldu) {
         tabanKuruldu = true;
-        if (QStyle* taban = QStyleFactory::create(QStringLiteral("Fusion"))) QApplication::setStyle(taban);
+        if (QStyle* taban = QStyleFactory::create(QStringLiteral("Fusion")))
+            QApplication::setStyle(taban);
     }
     const QString metin = aktif_ ? StilMetni(ad_) : QString();
     QApplication::setPalette(Palet(metin, QApplication::style()->standardPalette()));

@@ -1,8 +1,7 @@
-#include <QtTest>
-
 #include <QAction>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QtTest>
 
 #include "bakimortami.h"
 #include "moduller.h"
@@ -26,10 +25,14 @@ private slots:
 void TstBakimGirisleri::diyaloglar_data() {
     QTest::addColumn<QString>("eylem");
     QTest::addColumn<QString>("baslik");
-    QTest::newRow("Temalar") << "Mstemalar" << "Temalar ...";
-    QTest::newRow("Yedekleme Tanımları (gizli)") << "MsYedekTanimlari" << "Yedekleme Tanımları ...";
-    QTest::newRow("Hakkında") << "Mshakkinda" << "Hakkında ...";
-    QTest::newRow("tepside Hakkında") << "TMshakkinda" << "Hakkında ...";
+    QTest::newRow("Temalar") << "Mstemalar"
+                             << "Temalar ...";
+    QTest::newRow("Yedekleme Tanımları (gizli)") << "MsYedekTanimlari"
+                                                 << "Yedekleme Tanımları ...";
+    QTest::newRow("Hakkında") << "Mshakkinda"
+                              << "Hakkında ...";
+    QTest::newRow("tepside Hakkında") << "TMshakkinda"
+                                      << "Hakkında ...";
 }
 
 void TstBakimGirisleri::diyaloglar() {

@@ -1,8 +1,7 @@
-#include <QtTest>
-
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
+#include <QtTest>
 
 #include "bakimortami.h"
 #include "tfhakkinda.h"
@@ -13,13 +12,16 @@ namespace {
 
 const QString kPanel = QStringLiteral("Yönetim Paneli ...");
 
-QString etiket(QWidget* w, const char* ad) { return w->findChild<QLabel*>(QLatin1String(ad))->text(); }
+QString etiket(QWidget* w, const char* ad) {
+    return w->findChild<QLabel*>(QLatin1String(ad))->text();
+}
 
 // Presses the key on the about box's "Çıkış" button; returns the titles of the
 // windows it opened (each closed again at once).
 QStringList bas(TFHakkinda& kutu, Qt::Key tus, Qt::KeyboardModifiers tuslar) {
     auto* cikis = kutu.findChild<QPushButton*>(QStringLiteral("BCikis"));
-    return modalIcinde([&] { QTest::keyClick(cikis, tus, tuslar); }, [](QWidget* w) { w->close(); });
+    return modalIcinde([&] { QTest::keyClick(cikis, tus, tuslar); },
+                       [](QWidget* w) { w->close(); });
 }
 
 }  // namespace
@@ -71,7 +73,8 @@ void TstHakkinda::tusDizisi() {
     QVERIFY(!kutu.kurulu());
     QVERIFY(bas(kutu, Qt::Key_F6, Qt::ControlModifier).isEmpty());
 
-    const Qt::KeyboardModifiers kur = kurAltF7 ? Qt::ShiftModifier | Qt::AltModifier : Qt::ShiftModifier;
+    const Qt::KeyboardModifiers kur =
+        kurAltF7 ? Qt::ShiftModifier | Qt::AltModifier : Qt::ShiftModifier;
     QVERIFY(bas(kutu, Qt::Key_F7, kur).isEmpty());
     QVERIFY(kutu.kurulu());
     QVERIFY(bas(kutu, Qt::Key_F6, Qt::NoModifier).isEmpty());

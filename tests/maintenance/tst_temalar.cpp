@@ -1,10 +1,9 @@
-#include <QtTest>
-
 #include <QDir>
 #include <QFile>
 #include <QListWidget>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QtTest>
 #include <cmath>
 
 #include "bakimortami.h"
@@ -30,12 +29,15 @@ void temaKlasoru(const QString& klasor) {
     yaz(klasor + QStringLiteral("/Lale/Lale.qss"), "QDialog { background: pink; }");
 }
 
-QString kayitliTema(BakimOrtami& o) { return o.sutun(QStringLiteral("Select skinname From Params")).value(0); }
+QString kayitliTema(BakimOrtami& o) {
+    return o.sutun(QStringLiteral("Select skinname From Params")).value(0);
+}
 
 void tikla(QListWidget* liste, const QString& ad) {
     const auto bulunan = liste->findItems(ad, Qt::MatchExactly);
     QVERIFY2(bulunan.size() == 1, qPrintable(ad));
-    QTest::mouseClick(liste->viewport(), Qt::LeftButton, {}, liste->visualItemRect(bulunan.first()).center());
+    QTest::mouseClick(liste->viewport(), Qt::LeftButton, {},
+                      liste->visualItemRect(bulunan.first()).center());
 }
 
 }  // namespace
@@ -79,13 +81,17 @@ void TstTemalar::temaListesi_data() {
     QTest::addColumn<QStringList>("beklenen");
     QTest::newRow("boş klasör") << QStringList() << QStringList{kIc};
     QTest::newRow("dosyalar, klasörler ve ilgisizler")
-        << QStringList{QStringLiteral("zeytin.QSS"), QStringLiteral("Çini/Çini.qss"),
-                       QStringLiteral("Çini/desen.png"), QStringLiteral("Açık.qss"),
-                       QStringLiteral("Bulut/tema.qss"), QStringLiteral("Resimsiz/desen.png"),
-                       QStringLiteral("beni-oku.txt"), QStringLiteral(".gizli.qss"),
+        << QStringList{QStringLiteral("zeytin.QSS"),           QStringLiteral("Çini/Çini.qss"),
+                       QStringLiteral("Çini/desen.png"),       QStringLiteral("Açık.qss"),
+                       QStringLiteral("Bulut/tema.qss"),       QStringLiteral("Resimsiz/desen.png"),
+                       QStringLiteral("beni-oku.txt"),         QStringLiteral(".gizli.qss"),
                        QStringLiteral("Retro (internal).qss"), QStringLiteral("ısırgan.qss")}
-        << QStringList{QStringLiteral("Açık"), QStringLiteral("Bulut"), QStringLiteral("Çini"),
-                       QStringLiteral("ısırgan"), kIc, QStringLiteral("zeytin")};
+        << QStringList{QStringLiteral("Açık"),
+                       QStringLiteral("Bulut"),
+                       QStringLiteral("Çini"),
+                       QStringLiteral("ısırgan"),
+                       kIc,
+                       QStringLiteral("zeytin")};
 }
 
 void TstTemalar::temaListesi() {
@@ -108,7 +114,8 @@ void TstTemalar::klasordekiResimlerinYolu() {
     const QString metin = TemaYoneticisi::Ornek().StilMetni(QStringLiteral("Çini"));
     const QString kok = QDir(klasor_.filePath(QStringLiteral("Çini"))).absolutePath();
     QVERIFY2(metin.contains(QStringLiteral("url(\"%1/desen.png\")").arg(kok)), qPrintable(metin));
-    QVERIFY2(metin.contains(QStringLiteral("url(\"%1/resimler/ok.png\")").arg(kok)), qPrintable(metin));
+    QVERIFY2(metin.contains(QStringLiteral("url(\"%1/resimler/ok.png\")").arg(kok)),
+             qPrintable(metin));
     QVERIFY(metin.contains(QStringLiteral("url(:/sabit.png)")));
 }
 
@@ -120,7 +127,8 @@ void TstTemalar::paletSatiri() {
         temel);
     QCOMPARE(p.color(QPalette::Active, QPalette::Window), QColor(0x20, 0x20, 0x20));
     QCOMPARE(p.color(QPalette::Inactive, QPalette::Text), QColor(0xf0, 0xf0, 0xf0));
-    QCOMPARE(p.color(QPalette::Active, QPalette::Base), temel.color(QPalette::Active, QPalette::Base));
+    QCOMPARE(p.color(QPalette::Active, QPalette::Base),
+             temel.color(QPalette::Active, QPalette::Base));
     QCOMPARE(TemaYoneticisi::Palet(QStringLiteral("QWidget { color: red; }"), temel), temel);
 }
 
@@ -249,7 +257,10 @@ void TstTemalar::yeniTemaSonrakiAcilistaGorunur() {
     yaz(klasor_.filePath(QStringLiteral("Yeni.qss")), "QDialog { background: green; }");
     TFTemalar d;
     d.show();
-    QCOMPARE(d.findChild<QListWidget*>(QStringLiteral("Skinlist"))->findItems(QStringLiteral("Yeni"), Qt::MatchExactly).size(), 1);
+    QCOMPARE(d.findChild<QListWidget*>(QStringLiteral("Skinlist"))
+                 ->findItems(QStringLiteral("Yeni"), Qt::MatchExactly)
+                 .size(),
+             1);
 }
 
 void TstTemalar::temaIndirmeSayfasi() {
@@ -261,8 +272,9 @@ void TstTemalar::temaIndirmeSayfasi() {
     d.findChild<QPushButton*>(QStringLiteral("STemalar"))->click();
     Web::AcmaYoluAyarla([](const QString&) {});
     QCOMPARE(acilan.size(), 1);
-    QVERIFY2(acilan.first().endsWith(QStringLiteral("/KovimaroTemaYukle.aspx?utm_source=ATema&utm_medium="
-                                                    "Tiklama&utm_content=ATema&utm_campaign=ATema&Versiyon=53&p1=0_0_0")),
+    QVERIFY2(acilan.first().endsWith(QStringLiteral(
+                 "/KovimaroTemaYukle.aspx?utm_source=ATema&utm_medium="
+                 "Tiklama&utm_content=ATema&utm_campaign=ATema&Versiyon=53&p1=0_0_0")),
              qPrintable(acilan.first()));
     QVERIFY(d.isVisible());
 }
@@ -270,7 +282,9 @@ void TstTemalar::temaIndirmeSayfasi() {
 namespace {
 
 double parlaklik(const QColor& c) {
-    const auto kanal = [](double v) { return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
+    const auto kanal = [](double v) {
+        return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+    };
     return 0.2126 * kanal(c.redF()) + 0.7152 * kanal(c.greenF()) + 0.0722 * kanal(c.blueF());
 }
 
@@ -281,7 +295,9 @@ double karsitlik(const QColor& a, const QColor& b) {
 }
 
 QStringList uyarilar;
-void uyariTopla(QtMsgType, const QMessageLogContext&, const QString& metin) { uyarilar << metin; }
+void uyariTopla(QtMsgType, const QMessageLogContext&, const QString& metin) {
+    uyarilar << metin;
+}
 
 }  // namespace
 
@@ -321,8 +337,9 @@ void TstTemalar::gelenTemalar() {
     const QPalette p = TemaYoneticisi::Palet(metin, QPalette(Qt::white));
     const auto yeterli = [&](QPalette::ColorRole yazi, QPalette::ColorRole zemin, double sinir) {
         const double k = karsitlik(p.color(yazi), p.color(zemin));
-        QVERIFY2(k >= sinir, qPrintable(QStringLiteral("%1 on %2: %3").arg(p.color(yazi).name(),
-                                                                       p.color(zemin).name()).arg(k)));
+        QVERIFY2(k >= sinir, qPrintable(QStringLiteral("%1 on %2: %3")
+                                            .arg(p.color(yazi).name(), p.color(zemin).name())
+                                            .arg(k)));
     };
     yeterli(QPalette::WindowText, QPalette::Window, 7);
     yeterli(QPalette::Text, QPalette::Base, 7);

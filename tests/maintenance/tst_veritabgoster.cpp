@@ -1,9 +1,8 @@
-#include <QtTest>
-
 #include <QAbstractItemModelTester>
 #include <QComboBox>
 #include <QPushButton>
 #include <QTabWidget>
+#include <QtTest>
 
 #include "bakimortami.h"
 #include "tablomodeli.h"
@@ -52,10 +51,10 @@ void TstVeritabgoster::tabloListesi() {
     QCOMPARE(v.windowTitle(), QStringLiteral("Veritabani ..."));
     auto* t1 = v.findChild<QComboBox*>(QStringLiteral("ETablo1"));
     auto* t2 = v.findChild<QComboBox*>(QStringLiteral("ETablo2"));
-    const QStringList beklenen{QStringLiteral("Adresler"), QStringLiteral("Ajanda"),
-                               QStringLiteral("Hatalog"),  QStringLiteral("Kasahar"),
-                               QStringLiteral("Notlar"),   QStringLiteral("Params"),
-                               QStringLiteral("Sadres"),   QStringLiteral("Versiyon"),
+    const QStringList beklenen{QStringLiteral("Adresler"),      QStringLiteral("Ajanda"),
+                               QStringLiteral("Hatalog"),       QStringLiteral("Kasahar"),
+                               QStringLiteral("Notlar"),        QStringLiteral("Params"),
+                               QStringLiteral("Sadres"),        QStringLiteral("Versiyon"),
                                QStringLiteral("Yedekdosyalar"), QStringLiteral("Yedekler")};
     QCOMPARE(listesi(t1), beklenen);
     QCOMPARE(listesi(t2), beklenen);
@@ -124,12 +123,14 @@ void TstVeritabgoster::yazilanAdBuyukKucukHarfeBakmaz() {
     BakimOrtami o;
     TFVeritabgoster v;
     v.show();
-    v.findChild<QComboBox*>(QStringLiteral("ETablo1"))->setCurrentText(QStringLiteral(" versiyon "));
+    v.findChild<QComboBox*>(QStringLiteral("ETablo1"))
+        ->setCurrentText(QStringLiteral(" versiyon "));
     v.findChild<QPushButton*>(QStringLiteral("BAc1"))->click();
     QVERIFY(BakimOrtami::hatalar().isEmpty());
     auto* m = v.findChild<QTableView*>(QStringLiteral("DbTablo1"))->model();
     QCOMPARE(m->rowCount(), 1);
-    QCOMPARE(m->index(0, sutunNo(m, QStringLiteral("Versiyonno"))).data().toString(), QStringLiteral("53"));
+    QCOMPARE(m->index(0, sutunNo(m, QStringLiteral("Versiyonno"))).data().toString(),
+             QStringLiteral("53"));
 }
 
 void TstVeritabgoster::hucreSatirdanCikinca_yazilir() {
@@ -150,26 +151,38 @@ void TstVeritabgoster::hucreSatirdanCikinca_yazilir() {
     QVERIFY(m->setData(m->index(0, aciklama), QStringLiteral("Demlik çay")));
     QVERIFY(m->setData(m->index(0, giren), QStringLiteral("1.500,25")));
     // Nothing is written while the row is being edited.
-    QCOMPARE(o.sutun(QStringLiteral("Select Aciklama From Kasahar Order By Sirano")).first(), QStringLiteral("Çay"));
+    QCOMPARE(o.sutun(QStringLiteral("Select Aciklama From Kasahar Order By Sirano")).first(),
+             QStringLiteral("Çay"));
     izgara->setCurrentIndex(m->index(1, aciklama));
     QCOMPARE(o.sutun(QStringLiteral("Select Aciklama From Kasahar Order By Sirano")).first(),
              QStringLiteral("Demlik çay"));
-    QCOMPARE(o.sutun(QStringLiteral("Select Giren From Kasahar Order By Sirano")).first(), QStringLiteral("1500.25"));
+    QCOMPARE(o.sutun(QStringLiteral("Select Giren From Kasahar Order By Sirano")).first(),
+             QStringLiteral("1500.25"));
     QVERIFY(BakimOrtami::hatalar().isEmpty());
 }
 
 void TstVeritabgoster::modelDuzenleme_data() {
     QTest::addColumn<QString>("alan");
     QTest::addColumn<QString>("yazilan");
-    QTest::addColumn<bool>("kabul");       // the cell takes the text
-    QTest::addColumn<int>("hata");         // messages on the error display, posting included
+    QTest::addColumn<bool>("kabul");          // the cell takes the text
+    QTest::addColumn<int>("hata");            // messages on the error display, posting included
     QTest::addColumn<QString>("gosterilen");  // what the cell shows after the post
     QTest::addColumn<QString>("kayitli");     // what the file holds after the post
-    QTest::newRow("tarih") << "Tarih" << "7.3.2026" << true << 0 << "07.03.2026" << "2026-03-07 00:00:00";
-    QTest::newRow("geçersiz tarih") << "Tarih" << "31.02.2026" << false << 1 << "01.03.2026" << "2026-03-01 00:00:00";
-    QTest::newRow("boş metin NULL olur") << "Aciklama" << "" << true << 0 << "" << "";
-    QTest::newRow("alana sığmayan metin") << "Aciklama" << QString(41, QLatin1Char('x')) << true << 1 << "Eski" << "Eski";
-    QTest::newRow("sayı değil") << "Cikan" << "on lira" << false << 1 << "" << "";
+    QTest::newRow("tarih") << "Tarih"
+                           << "7.3.2026" << true << 0 << "07.03.2026"
+                           << "2026-03-07 00:00:00";
+    QTest::newRow("geçersiz tarih") << "Tarih"
+                                    << "31.02.2026" << false << 1 << "01.03.2026"
+                                    << "2026-03-01 00:00:00";
+    QTest::newRow("boş metin NULL olur") << "Aciklama"
+                                         << "" << true << 0 << ""
+                                         << "";
+    QTest::newRow("alana sığmayan metin")
+        << "Aciklama" << QString(41, QLatin1Char('x')) << true << 1 << "Eski"
+        << "Eski";
+    QTest::newRow("sayı değil") << "Cikan"
+                                << "on lira" << false << 1 << ""
+                                << "";
 }
 
 void TstVeritabgoster::modelDuzenleme() {
@@ -180,7 +193,8 @@ void TstVeritabgoster::modelDuzenleme() {
     QFETCH(QString, gosterilen);
     QFETCH(QString, kayitli);
     BakimOrtami o;
-    o.calistir(QStringLiteral("Insert Into Kasahar (Tarih, Aciklama) Values ('2026-03-01 00:00:00', 'Eski')"));
+    o.calistir(QStringLiteral(
+        "Insert Into Kasahar (Tarih, Aciklama) Values ('2026-03-01 00:00:00', 'Eski')"));
     TabloModeli m(o.dm.DB_Zafo);
     QAbstractItemModelTester denetci(&m, QAbstractItemModelTester::FailureReportingMode::QtTest);
     QVERIFY_DB(m.Ac(QStringLiteral("Kasahar")));
@@ -225,7 +239,8 @@ void TstVeritabgoster::kapanirkenBekleyenSatirYazilir() {
     QVERIFY(m->setData(m->index(0, sutunNo(m, QStringLiteral("Adres"))), QStringLiteral("Yeni")));
     v.findChild<QPushButton*>(QStringLiteral("BCikis"))->click();
     QCOMPARE(v.result(), -1);
-    QCOMPARE(o.sutun(QStringLiteral("Select Adres From Sadres")), QStringList{QStringLiteral("Yeni")});
+    QCOMPARE(o.sutun(QStringLiteral("Select Adres From Sadres")),
+             QStringList{QStringLiteral("Yeni")});
 }
 
 QTEST_MAIN(TstVeritabgoster)

@@ -1,15 +1,14 @@
-#include <QtTest>
-
 #include <QFile>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QTableView>
+#include <QtTest>
 
 #include "bakimortami.h"
 #include "dbhatasi.h"
-#include "testdb.h"
 #include "tablomodeli.h"
+#include "testdb.h"
 #include "tftanimyedek.h"
 #include "tfyedekle.h"
 #include "yedektanim.h"
@@ -38,7 +37,9 @@ class TstYedek : public QObject {
     Q_OBJECT
 
 private slots:
-    void cleanup() { TFTanimyedek::EOpenFile() = [](QWidget*) { return QString(); }; }
+    void cleanup() {
+        TFTanimyedek::EOpenFile() = [](QWidget*) { return QString(); };
+    }
     void kaydet_data();
     void kaydet();
     void adimlarSirayla();
@@ -57,11 +58,15 @@ void TstYedek::kaydet_data() {
     const QString a = QStringLiteral("/ev/a.txt"), b = QStringLiteral("/ev/b.txt"),
                   c = QStringLiteral("/ev/c.txt"), buyukA = QStringLiteral("/ev/A.txt");
     QTest::newRow("eklenenler") << QStringList() << QStringList{a, b} << QStringList{a, b};
-    QTest::newRow("kayıtlı olan tekrar eklenmez") << QStringList{a} << QStringList{a, b} << QStringList{a, b};
-    QTest::newRow("çıkarılan silinir") << QStringList{a, b, c} << QStringList{a, c} << QStringList{a, c};
+    QTest::newRow("kayıtlı olan tekrar eklenmez")
+        << QStringList{a} << QStringList{a, b} << QStringList{a, b};
+    QTest::newRow("çıkarılan silinir")
+        << QStringList{a, b, c} << QStringList{a, c} << QStringList{a, c};
     QTest::newRow("boş liste hepsini siler") << QStringList{a, b} << QStringList() << QStringList();
-    QTest::newRow("harf farkı başka dosya") << QStringList{a} << QStringList{buyukA} << QStringList{buyukA};
-    QTest::newRow("iki harf biçimi birlikte") << QStringList{a} << QStringList{a, buyukA} << QStringList{a, buyukA};
+    QTest::newRow("harf farkı başka dosya")
+        << QStringList{a} << QStringList{buyukA} << QStringList{buyukA};
+    QTest::newRow("iki harf biçimi birlikte")
+        << QStringList{a} << QStringList{a, buyukA} << QStringList{a, buyukA};
 }
 
 void TstYedek::kaydet() {
@@ -71,10 +76,13 @@ void TstYedek::kaydet() {
     BakimOrtami o;
     dosyalariKaydet(o, kayitli);
     Sorgu q(o.dm.DB_Zafo), q2(o.dm.DB_Zafo);
-    QVERIFY_DB(YedekTanim::Kaydet(q, q2, QStringLiteral("M-42"), QStringLiteral("/opt/zafo"), liste));
+    QVERIFY_DB(
+        YedekTanim::Kaydet(q, q2, QStringLiteral("M-42"), QStringLiteral("/opt/zafo"), liste));
     QCOMPARE(kayitliDosyalar(o), beklenen);
-    QCOMPARE(o.sutun(QStringLiteral("Select musterikod From Params")), QStringList{QStringLiteral("M-42")});
-    QCOMPARE(o.sutun(QStringLiteral("Select progdizin From Params")), QStringList{QStringLiteral("/opt/zafo")});
+    QCOMPARE(o.sutun(QStringLiteral("Select musterikod From Params")),
+             QStringList{QStringLiteral("M-42")});
+    QCOMPARE(o.sutun(QStringLiteral("Select progdizin From Params")),
+             QStringList{QStringLiteral("/opt/zafo")});
 }
 
 void TstYedek::adimlarSirayla() {
@@ -87,8 +95,10 @@ void TstYedek::adimlarSirayla() {
     QVERIFY_THROWS_EXCEPTION(DbHatasi, YedekTanim::Kaydet(q, q2, QStringLiteral("K"), QString(),
                                                           {QStringLiteral("/yeni.txt"), uzun,
                                                            QStringLiteral("/sonra.txt")}));
-    QCOMPARE(o.sutun(QStringLiteral("Select musterikod From Params")), QStringList{QStringLiteral("K")});
-    QCOMPARE(kayitliDosyalar(o), (QStringList{QStringLiteral("/eski.txt"), QStringLiteral("/yeni.txt")}));
+    QCOMPARE(o.sutun(QStringLiteral("Select musterikod From Params")),
+             QStringList{QStringLiteral("K")});
+    QCOMPARE(kayitliDosyalar(o),
+             (QStringList{QStringLiteral("/eski.txt"), QStringLiteral("/yeni.txt")}));
 }
 
 void TstYedek::yeniVeritabanindaBos() {
@@ -132,7 +142,8 @@ void TstYedek::ekleVeCikar() {
     d.findChild<QPushButton*>(QStringLiteral("BKaydet"))->click();
     QCOMPARE(d.result(), 1);
     QCOMPARE(kayitliDosyalar(o), QStringList{iki});
-    QCOMPARE(o.sutun(QStringLiteral("Select musterikod From Params")), QStringList{QStringLiteral("ZF-1")});
+    QCOMPARE(o.sutun(QStringLiteral("Select musterikod From Params")),
+             QStringList{QStringLiteral("ZF-1")});
 }
 
 void TstYedek::cikisHicbirSeyYazmaz() {
@@ -208,7 +219,8 @@ void TstYedek::yedeklePenceresi() {
     QCOMPARE(m->index(1, 1).data().toString(), QStringLiteral("08.03.2026"));
 
     p->findChild<QPushButton*>(QStringLiteral("BYedekle"))->click();
-    QCOMPARE(o.sutun(QStringLiteral("Select Count(*) From Yedekler")), QStringList{QStringLiteral("2")});
+    QCOMPARE(o.sutun(QStringLiteral("Select Count(*) From Yedekler")),
+             QStringList{QStringLiteral("2")});
     QPointer<TFYedekle> izle(p);
     p->findChild<QPushButton*>(QStringLiteral("BCikis"))->click();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);

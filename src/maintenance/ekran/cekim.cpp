@@ -39,7 +39,8 @@ QString Cekim::Kisalt(const QString& ad) {
     QString sonuc;
     bool tire = false;
     for (const QChar c : ad.toLower()) {
-        const QString h = harfler.value(c, c.isLetterOrNumber() && c.unicode() < 128 ? QString(c) : QString());
+        const QString h =
+            harfler.value(c, c.isLetterOrNumber() && c.unicode() < 128 ? QString(c) : QString());
         if (h.isEmpty()) {
             tire = !sonuc.isEmpty();
             continue;
@@ -85,7 +86,8 @@ void Cekim::ekranKaydet(const QString& ad) {
     // the desktop alert at the bottom.
     const QRect alan = ekran->geometry();
     const int genislik = std::min(alan.width(), 520);
-    if (ekran->grabWindow(0, alan.right() + 1 - genislik, alan.top(), genislik, alan.height()).save(yol)) {
+    if (ekran->grabWindow(0, alan.right() + 1 - genislik, alan.top(), genislik, alan.height())
+            .save(yol)) {
         ++sayi_;
         std::printf("%s\n", qPrintable(yol));
     }

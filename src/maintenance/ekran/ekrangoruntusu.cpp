@@ -60,9 +60,11 @@ void bakimIsleyicileri(Cekim& cekim) {
     });
     cekim.setIsleyici(QStringLiteral("FVeritabgoster"), [&cekim](QWidget* v) {
         QTimer::singleShot(100, v, [&cekim, v] {
-            v->findChild<QComboBox*>(QStringLiteral("ETablo1"))->setCurrentText(QStringLiteral("Adresler"));
+            v->findChild<QComboBox*>(QStringLiteral("ETablo1"))
+                ->setCurrentText(QStringLiteral("Adresler"));
             v->findChild<QPushButton*>(QStringLiteral("BAc1"))->click();
-            v->findChild<QComboBox*>(QStringLiteral("ETablo2"))->setCurrentText(QStringLiteral("Kasahar"));
+            v->findChild<QComboBox*>(QStringLiteral("ETablo2"))
+                ->setCurrentText(QStringLiteral("Kasahar"));
             v->findChild<QPushButton*>(QStringLiteral("BAc2"))->click();
             cekim.cekVeKapat(v, QStringLiteral("veritabani"));
         });
@@ -79,15 +81,17 @@ void moduller(Cekim& cekim, TFMainform& ana) {
     for (const QString& modul : sirali(TFMainform::Moduller().keys())) {
         QWidget* w = ana.ModulAc(modul);
         if (!w) continue;
-        if (auto* cerceve = qobject_cast<QMdiSubWindow*>(w->parentWidget())) cerceve->showMaximized();
+        if (auto* cerceve = qobject_cast<QMdiSubWindow*>(w->parentWidget()))
+            cerceve->showMaximized();
         Cekim::bekle(300);
         const QString kisa = Cekim::Kisalt(modul.mid(1));
         cekim.kaydet(&ana, QStringLiteral("modul-") + kisa);
         for (const char* dugme : {"BYeni", "BDuzelt", "BSil"}) {
             auto* b = w->findChild<QAbstractButton*>(QLatin1String(dugme));
             if (!b || !b->isVisible() || !b->isEnabled()) continue;
-            cekim.modalIcinde(QStringLiteral("giris-%1-%2").arg(kisa, Cekim::Kisalt(QLatin1String(dugme))),
-                              [b] { b->click(); });
+            cekim.modalIcinde(
+                QStringLiteral("giris-%1-%2").arg(kisa, Cekim::Kisalt(QLatin1String(dugme))),
+                [b] { b->click(); });
         }
         mdiKapat(ana);
     }
@@ -96,13 +100,15 @@ void moduller(Cekim& cekim, TFMainform& ana) {
 void mesajlar(Cekim& cekim) {
     cekim.modalIcinde(QStringLiteral("mesaj-hata"),
                       [] { HataGoster(QStringLiteral("Açıklama alanı boş bırakılamaz !.."), 0); });
-    cekim.modalIcinde(QStringLiteral("mesaj-uyari"),
-                      [] { UyariGoster(QStringLiteral("Lütfen önce mesaj ekranını kapatın."), 0); });
+    cekim.modalIcinde(QStringLiteral("mesaj-uyari"), [] {
+        UyariGoster(QStringLiteral("Lütfen önce mesaj ekranını kapatın."), 0);
+    });
     cekim.modalIcinde(QStringLiteral("mesaj-soru"), [] {
-        MesajGoster(QStringLiteral("Değiştirdiğiniz temayı kayıt etmediniz. Seçiminizi iptal ederek devam "
-                                   "etmek istiyor musunuz ?.."),
-                    3, true, true, true, QStringLiteral("Evet"), QStringLiteral("Hayır"),
-                    QStringLiteral("İptal"), 0, 2);
+        MesajGoster(
+            QStringLiteral("Değiştirdiğiniz temayı kayıt etmediniz. Seçiminizi iptal ederek devam "
+                           "etmek istiyor musunuz ?.."),
+            3, true, true, true, QStringLiteral("Evet"), QStringLiteral("Hayır"),
+            QStringLiteral("İptal"), 0, 2);
     });
     cekim.modalIcinde(QStringLiteral("silme-onayi"), [] { SilonayGoster(); });
 }
@@ -192,8 +198,9 @@ int main(int argc, char** argv) {
     // window with a module open in the dark one.
     const QStringList temalar = TemaYoneticisi::Ornek().Temalar();
     const QString ic = QString::fromLatin1(TemaYoneticisi::kIcTema);
-    const QString koyu = temalar.contains(QStringLiteral("Gece Mavisi")) ? QStringLiteral("Gece Mavisi")
-                                                                          : temalar.value(1, ic);
+    const QString koyu = temalar.contains(QStringLiteral("Gece Mavisi"))
+                             ? QStringLiteral("Gece Mavisi")
+                             : temalar.value(1, ic);
     temaPenceresi(cekim, ic);
     temaPenceresi(cekim, koyu);
     if (!TFMainform::Moduller().isEmpty()) {

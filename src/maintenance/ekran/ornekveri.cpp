@@ -23,10 +23,12 @@ void OrnekVeriYaz(TDm& dm) {
         {"Gülşen", "Kılıç", "", "Ankara", "0312 000 00 04", "gulsen@ornek.com.tr"},
         {"İsmail", "Çelik", "Deniz Nakliyat", "Muğla", "0252 000 00 05", "ismail@ornek.com.tr"},
     };
-    q.addSql(QStringLiteral("Insert Into Adresler (Ad, Soyad, Sirket, Sehir, Telefon1, Eposta, "
-                            "Dogumtarihi, Ozeltarih, Keyvalue)"));
-    q.addSql(QStringLiteral("Values (:Ad, :Soyad, :Sirket, :Sehir, :Telefon1, :Eposta, :Dogumtarihi, "
-                            ":Ozeltarih, :Keyvalue)"));
+    q.addSql(
+        QStringLiteral("Insert Into Adresler (Ad, Soyad, Sirket, Sehir, Telefon1, Eposta, "
+                       "Dogumtarihi, Ozeltarih, Keyvalue)"));
+    q.addSql(
+        QStringLiteral("Values (:Ad, :Soyad, :Sirket, :Sehir, :Telefon1, :Eposta, :Dogumtarihi, "
+                       ":Ozeltarih, :Keyvalue)"));
     for (const Kisi& k : kisiler) {
         q.paramText(QStringLiteral("Ad"), QString::fromUtf8(k.ad));
         q.paramText(QStringLiteral("Soyad"), QString::fromUtf8(k.soyad));
@@ -55,10 +57,12 @@ void OrnekVeriYaz(TDm& dm) {
     };
     q.Close();
     q.clearSql();
-    q.addSql(QStringLiteral("Insert Into Ajanda (Ajid, Bastar, Bittar, Bassaat, Bitsaat, Aciklama, "
-                            "Alarmvar, Alarmgun, Alarmsaat, Alarmdak)"));
-    q.addSql(QStringLiteral("Values (:Ajid, :Bastar, :Bittar, :Bassaat, :Bitsaat, :Aciklama, :Alarmvar, "
-                            ":Alarmgun, :Alarmsaat, :Alarmdak)"));
+    q.addSql(
+        QStringLiteral("Insert Into Ajanda (Ajid, Bastar, Bittar, Bassaat, Bitsaat, Aciklama, "
+                       "Alarmvar, Alarmgun, Alarmsaat, Alarmdak)"));
+    q.addSql(
+        QStringLiteral("Values (:Ajid, :Bastar, :Bittar, :Bassaat, :Bitsaat, :Aciklama, :Alarmvar, "
+                       ":Alarmgun, :Alarmsaat, :Alarmdak)"));
     for (const Randevu& r : randevular) {
         q.paramText(QStringLiteral("Ajid"), Veritabani::RastgeleAnahtar());
         q.paramDate(QStringLiteral("Bastar"), bugun.addDays(r.gun));
@@ -131,8 +135,9 @@ void OrnekVeriYaz(TDm& dm) {
     }
 
     q.Close();
-    q.setSql(QStringLiteral("Update Params Set Musterikod=:Musterikod, Progdizin=:Progdizin, "
-                            "Kulisim=:Kulisim, Kulsirket=:Kulsirket"));
+    q.setSql(
+        QStringLiteral("Update Params Set Musterikod=:Musterikod, Progdizin=:Progdizin, "
+                       "Kulisim=:Kulisim, Kulsirket=:Kulsirket"));
     q.paramText(QStringLiteral("Musterikod"), QStringLiteral("ZF-10427"));
     q.paramText(QStringLiteral("Progdizin"), QStringLiteral("/opt/zafo/muhasebe"));
     q.paramText(QStringLiteral("Kulisim"), QStringLiteral("Ayşe Yılmaz"));
