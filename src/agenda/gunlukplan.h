@@ -99,6 +99,7 @@ protected:
     void paintEvent(QPaintEvent* e) override;
     void resizeEvent(QResizeEvent* e) override;
     bool viewportEvent(QEvent* e) override;
+    bool event(QEvent* e) override;
     void mousePressEvent(QMouseEvent* e) override;
     void mouseMoveEvent(QMouseEvent* e) override;
     void mouseReleaseEvent(QMouseEvent* e) override;
@@ -177,6 +178,7 @@ private:
     int suruklenenIndeks_ = -1;
     int ilkDeger_ = 0;
     bool tasindi_ = false;
+    bool secimdenBasla_ = false;  // pressed inside the selection, not moved yet
     QDateTime eskiBas_;
     QDateTime eskiBit_;
     QDateTime yeniBas_;

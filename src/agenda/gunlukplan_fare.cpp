@@ -142,11 +142,23 @@ void GunlukPlanGorunumu::mousePressEvent(QMouseEvent* e) {
     const QPoint h = hucreNoktasi(p);
     if (h.x() < 0) return;
     seciliRandevu_ = noktadakiRandevu(p);
-    hucreSec(h, h);
     if (seciliRandevu_.isEmpty()) {
+        // A press on an empty cell of the selection keeps it, so that a
+        // double-click adds an appointment over the whole selected range; a
+        // drag from there starts a new selection.
+        const bool secimde = gecerliSecimVar() && once(ilkSeciliHucre(), h) &&
+                             once(h, sonSeciliHucre());
+        if (secimde) {
+            secimdenBasla_ = true;
+            viewport()->update();
+        } else {
+            secimdenBasla_ = false;
+            hucreSec(h, h);
+        }
         surukleme_ = Surukleme::Secim;
         return;
     }
+    hucreSec(h, h);
     const Randevu* r = yonetici_ ? yonetici_->Bul(seciliRandevu_) : nullptr;
     if (!r) return;
     surukleme_ = tur == Surukleme::Yok ? Surukleme::Tasima : tur;
@@ -187,6 +199,11 @@ void GunlukPlanGorunumu::mouseMoveEvent(QMouseEvent* e) {
             const QDateTime an = noktaZamani(p, false);
             h = QPoint(static_cast<int>(ilkGun_.daysTo(an.date())), olcek_.satir(an.time()));
         }
+        if (secimdenBasla_) {
+            if (h == hucreNoktasi(basNokta_)) return;
+            secimdenBasla_ = false;
+            capa_ = hucreNoktasi(basNokta_);
+        }
         if (h != imlec_) {
             imlec_ = h;
             viewport()->update();
@@ -205,6 +222,10 @@ void GunlukPlanGorunumu::mouseMoveEvent(QMouseEvent* e) {
         const qint64 kayma = qRound64(static_cast<double>(fark) / adim) * adim;
         yeniBas_ = eskiBas_.addSecs(kayma);
         yeniBit_ = eskiBit_.addSecs(kayma);
+        // An end that lands on midnight closes the day before; stored as
+        // 00:00:00 it would stand for the whole next day.
+        if (yeniBit_.time() == QTime(0, 0) && yeniBit_.date() > yeniBas_.date())
+            yeniBit_ = yeniBit_.addSecs(-1);
     } else if (surukleme_ == Surukleme::UstKenar) {
         QDateTime an = noktaZamani(p, true);
         if (an >= eskiBit_) an = eskiBit_.addSecs(-adim);
@@ -286,6 +307,16 @@ QString GunlukPlanGorunumu::ipucu(const QPoint& p) const {
     return anMetni(QDateTime(kolonTarihi(a.x()), satirBaslangici(a.y()))) +
            QStringLiteral(" - ") +
            anMetni(QDateTime(kolonTarihi(b.x()), satirBitisi(b.y()).addSecs(1)));
+}
+
+bool GunlukPlanGorunumu::event(QEvent* e) {
+    // Esc during a drag belongs to the view, not to the window's shortcut.
+    if (e->type() == QEvent::ShortcutOverride && surukleme_ != Surukleme::Yok &&
+        static_cast<QKeyEvent*>(e)->key() == Qt::Key_Escape) {
+        e->accept();
+        return true;
+    }
+    return QAbstractScrollArea::event(e);
 }
 
 bool GunlukPlanGorunumu::viewportEvent(QEvent* e) {

@@ -19,9 +19,8 @@ void PlanYoneticisi::GunleriHazirla(const QString& plan, const QDate& ilk, const
     }
     if (kosuBasi.isValid()) istekler.append({kosuBasi, son});
     if (istekler.isEmpty()) return;
-    GuncellemeBaslat();
+    TopluGuncelleme toplu(*this);
     for (const auto& [a, b] : istekler) emit TopluYukleme(plan, a, b);
-    GuncellemeBitir();
 }
 
 const Randevu* PlanYoneticisi::Bul(const QString& kimlik) const {

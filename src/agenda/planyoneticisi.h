@@ -58,3 +58,15 @@ private:
     int guncelleme_ = 0;
     bool bekleyenHaber_ = false;
 };
+
+// Holds a manager's notifications back for the life of the object.
+class TopluGuncelleme {
+public:
+    explicit TopluGuncelleme(PlanYoneticisi& y) : y_(y) { y_.GuncellemeBaslat(); }
+    ~TopluGuncelleme() { y_.GuncellemeBitir(); }
+    TopluGuncelleme(const TopluGuncelleme&) = delete;
+    TopluGuncelleme& operator=(const TopluGuncelleme&) = delete;
+
+private:
+    PlanYoneticisi& y_;
+};
