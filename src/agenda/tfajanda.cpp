@@ -72,6 +72,7 @@ TFAjanda::TFAjanda(QWidget* parent)
     resize(803, 481);
 
     connect(PlanManager, &PlanYoneticisi::TopluYukleme, this, &TFAjanda::PlanManagerLoadBatch);
+    connect(Sayfalar, &QTabWidget::currentChanged, this, &TFAjanda::SayfaDegisti);
     connect(ETarih, &TarihAlani::tarihDegisti, this, &TFAjanda::TarihDegisti);
     connect(sBitBtn1, &QToolButton::clicked, this, [this] { gunAdimi(-1); });
     connect(BSonraki, &QToolButton::clicked, this, [this] { gunAdimi(1); });
@@ -277,6 +278,22 @@ void TFAjanda::BSil2Click() {
 }
 
 void TFAjanda::listeyiYenile(const QString& ajid) {
+    if (Sayfalar->currentWidget() == Stumadres) {
+        listeyiOku(ajid);
+        return;
+    }
+    listeBekliyor_ = true;
+    listeHedefi_ = ajid;
+}
+
+void TFAjanda::SayfaDegisti() {
+    if (Sayfalar->currentWidget() != Stumadres || !listeBekliyor_) return;
+    listeyiOku(listeHedefi_);
+}
+
+void TFAjanda::listeyiOku(const QString& ajid) {
+    listeBekliyor_ = false;
+    listeHedefi_.clear();
     try {
         Q_Kayitlar.Close();
         Q_Kayitlar.setSql(QStringLiteral("Select ajanda.* from ajanda Order By Bastar, Bassaat"));

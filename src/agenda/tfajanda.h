@@ -82,10 +82,15 @@ private:
     void BSil2Click();
     void RandevuTasindi(const QString& ajid, const QDateTime& baslangic, const QDateTime& bitis);
     // Runs the list query again and stands on the row of that key, or on the
-    // last row when no key is given.
+    // last row when no key is given. The list reads the whole table, so while
+    // its tab is not in front this waits until the tab is shown.
     void listeyiYenile(const QString& ajid = QString());
+    void listeyiOku(const QString& ajid);
+    void SayfaDegisti();
     void listeKonumunuGoster();
     void satiriGunlugeAktar(const QString& ajid);
 
     bool acildi_ = false;
+    bool listeBekliyor_ = false;
+    QString listeHedefi_;  // the row the waiting list stands on; empty: the last
 };

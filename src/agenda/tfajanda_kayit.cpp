@@ -54,7 +54,11 @@ void TFAjanda::PlanManagerLoadBatch(const QString&, const QDate& ilk, const QDat
         Q_Ajanda.Close();
         Q_Ajanda.clearSql();
         Q_Ajanda.addSql(QStringLiteral("Select Ajanda.* From Ajanda"));
-        Q_Ajanda.addSql(QStringLiteral("Where Bastar >= :Bastar And Bittar <= :Bittar"));
+        // "Bastar <= :Bittar" follows from the other two for every row the
+        // view accepts; it lets the index on Bastar bound the scan on both
+        // sides instead of reading every later row.
+        Q_Ajanda.addSql(
+            QStringLiteral("Where Bastar >= :Bastar And Bittar <= :Bittar And Bastar <= :Bittar"));
         Q_Ajanda.paramDate(QStringLiteral("Bastar"), ilk);
         Q_Ajanda.paramDate(QStringLiteral("Bittar"), son);
         Q_Ajanda.Open();

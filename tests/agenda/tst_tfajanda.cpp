@@ -55,7 +55,11 @@ struct AcikAjanda {
     QPointer<TFAjanda> w;
 };
 
+// Brings the list tab to the front; the list is read then.
+void listeyeGec(TFAjanda* w) { w->Sayfalar->setCurrentWidget(w->Stumadres); }
+
 QString listeAjid(TFAjanda* w) {
+    listeyeGec(w);
     const int r = w->DbKayitlar->currentIndex().row();
     w->Q_Kayitlar.setRecNo(r);
     return w->Q_Kayitlar.fieldText(QStringLiteral("Ajid"));
@@ -108,11 +112,13 @@ void TstTFAjanda::acilis() {
     QCOMPARE(a->GunlukPlan->satirDakika(), 30);
     QCOMPARE(a->GunlukPlan->ustSatir(), 18);
     QCOMPARE(a->GunlukPlan->planAdi(), QStringLiteral("Kovimaro"));
-    // The list stands on its last row.
+    QCOMPARE(a->PlanManager->RandevuSayisi(), 3);
+    // The whole table is read when the list is first looked at; it stands on its last row.
+    QCOMPARE(a->Ds_Kayitlar->rowCount(), 0);
+    listeyeGec(a.w);
     QCOMPARE(a->Ds_Kayitlar->rowCount(), 3);
     QCOMPARE(a->DbKayitlar->currentIndex().row(), 2);
     QCOMPARE(listeAjid(a.w), QStringLiteral("2"));
-    QCOMPARE(a->PlanManager->RandevuSayisi(), 3);
 }
 
 void TstTFAjanda::listeModeli() {
@@ -121,6 +127,7 @@ void TstTFAjanda::listeModeli() {
     o.ekle(satir("a", kPazartesi, "15:30:00", kPazartesi.addDays(2), "08:00:00"));
     o.ekle(satir("c", kPazartesi, "08:15:00", kPazartesi, "08:45:00"));
     AcikAjanda a;
+    listeyeGec(a.w);
     QAbstractItemModelTester denetci(a->Ds_Kayitlar, QAbstractItemModelTester::FailureReportingMode::QtTest);
     QCOMPARE(a->Ds_Kayitlar->headerData(0, Qt::Horizontal).toString(), QStringLiteral("Baş.Tarihi"));
     QCOMPARE(a->Ds_Kayitlar->headerData(4, Qt::Horizontal).toString(), QStringLiteral("Açıklama"));
@@ -138,6 +145,7 @@ void TstTFAjanda::listeModeli() {
 void TstTFAjanda::ikinciGosterimYenidenOkumaz() {
     AjandaOrtami o;
     AcikAjanda a;
+    listeyeGec(a.w);
     o.ekle(satir("yeni", kPazartesi, "10:00:00", kPazartesi, "11:00:00"));
     a->hide();
     a->show();
@@ -261,6 +269,7 @@ void TstTFAjanda::reddedilenSatirBirKezBildirilir() {
     a.dugme("sBitBtn1");
     QCOMPARE(AjandaOrtami::mesajlar(-1).size(), 1);
     // The list still shows every row.
+    listeyeGec(a.w);
     QCOMPARE(a->Ds_Kayitlar->rowCount(), 4);
 }
 
@@ -398,6 +407,7 @@ void TstTFAjanda::cikisHicbirSeyKaydetmez() {
     AjandaOrtami o;
     o.ekle(satir("var", kPazartesi, "10:00:00", kPazartesi, "11:00:00"));
     AcikAjanda a;
+    listeyeGec(a.w);
     a->DbKayitlar->setCurrentIndex(a->Ds_Kayitlar->index(0, 0));
     ModalSurucu surucu({[](QDialog* d) { qobject_cast<TFAjandanew*>(d)->BCikis->click(); },
                         [](QDialog* d) {
@@ -465,6 +475,7 @@ void TstTFAjanda::sil() {
     const bool silindi = cevap == 1;
     QCOMPARE(o.oku(QStringLiteral("sil")).ajid.isEmpty(), silindi);
     QCOMPARE(a->PlanManager->Bul(QStringLiteral("sil")) == nullptr, silindi);
+    listeyeGec(a.w);
     QCOMPARE(a->Ds_Kayitlar->rowCount(), silindi ? 1 : 2);
     QVERIFY(!o.oku(QStringLiteral("kal")).ajid.isEmpty());
     QVERIFY(a->PlanManager->Bul(QStringLiteral("kal")));
