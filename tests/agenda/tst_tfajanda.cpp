@@ -10,7 +10,10 @@
 #include <QTableView>
 #include <QTimeEdit>
 #include <QToolButton>
+#include <QSettings>
 #include <QtTest>
+
+#include "yerlesim.h"
 
 #include "ajandatest.h"
 #include "alanlar.h"
@@ -592,8 +595,14 @@ void TstTFAjanda::escPencereyiKapatir() {
     AjandaOrtami o;
     AcikAjanda a;
     a->GunlukPlan->setFocus();
+    const QString yerlesim = Yerlesim::DosyaYolu(QStringLiteral("Ajanda"));
+    QFile::remove(yerlesim);
     QTest::keyClick(a->GunlukPlan, Qt::Key_Escape);
     QTRY_VERIFY(a.w.isNull());
+    // Closing keeps the window's place and the list's columns in "Ajanda", section Kovimaro.
+    QSettings ayarlar(yerlesim, QSettings::IniFormat);
+    QVERIFY(ayarlar.childGroups().contains(QStringLiteral("Kovimaro")));
+    QVERIFY(yerlesim.startsWith(qEnvironmentVariable("XDG_CONFIG_HOME")));
 }
 
 QTEST_MAIN(TstTFAjanda)
