@@ -7,7 +7,12 @@
 #include <QFileInfo>
 #include <QRegularExpression>
 
+static void temaKaynaklari() { Q_INIT_RESOURCE(temalar); }
+
 TemaYoneticisi& TemaYoneticisi::Ornek() {
+    // The built-in skin is compiled into this static library.
+    static const bool kaynak = (temaKaynaklari(), true);
+    Q_UNUSED(kaynak);
     static TemaYoneticisi ornek;
     return ornek;
 }
