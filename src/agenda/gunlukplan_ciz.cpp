@@ -141,9 +141,12 @@ void GunlukPlanGorunumu::cizKutu(QPainter& p, const QRect& r, const QString& aci
     p.setPen(secili ? QPen(QColor(30, 70, 160), 2) : QPen(QColor(110, 110, 110), 1));
     p.setBrush(Qt::NoBrush);
     p.drawRect(r);
+    // The picture and the text start at the top of the part in sight, so a
+    // box that begins above the scrolled grid still says what it is.
+    const int gorunurUst = qMax(r.top(), izgaraAlani().top());
     int x = r.left() + 3;
-    const int y = r.top() + 2;
-    if (r.height() >= 12) {
+    const int y = gorunurUst + 2;
+    if (r.bottom() - gorunurUst >= 12) {
         p.drawPixmap(x, y, DurumResimleri::Al(alarmAcik ? DurumResimleri::AlarmAcik
                                                         : DurumResimleri::AlarmKapali));
         x += 17;
@@ -153,7 +156,7 @@ void GunlukPlanGorunumu::cizKutu(QPainter& p, const QRect& r, const QString& aci
         }
     }
     p.setPen(Qt::black);
-    const QRect yazi(QPoint(x, r.top() + 1), r.bottomRight() - QPoint(2, 1));
+    const QRect yazi(QPoint(x, gorunurUst + 1), r.bottomRight() - QPoint(2, 1));
     if (yazi.width() > 4 && yazi.height() > 4)
         p.drawText(yazi, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, aciklama);
 }

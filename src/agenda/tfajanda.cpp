@@ -111,6 +111,7 @@ void TFAjanda::arayuzuKur() {
     buyuk.setPixelSize(24);
     ETarih->setFont(buyuk);
     ETarih->setMinimumWidth(190);
+    ETarih->setMaximumWidth(230);
     ETarih->setAccessibleName(QStringLiteral("İlk gün"));
     BSonraki = new QToolButton(this);
     BSonraki->setObjectName(QStringLiteral("BSonraki"));
