@@ -74,13 +74,13 @@ TFAjanda::TFAjanda(QWidget* parent)
     connect(PlanManager, &PlanYoneticisi::TopluYukleme, this, &TFAjanda::PlanManagerLoadBatch);
     connect(Sayfalar, &QTabWidget::currentChanged, this, &TFAjanda::SayfaDegisti);
     connect(ETarih, &TarihAlani::tarihDegisti, this, &TFAjanda::TarihDegisti);
-    connect(sBitBtn1, &QToolButton::clicked, this, [this] { gunAdimi(-1); });
-    connect(BSonraki, &QToolButton::clicked, this, [this] { gunAdimi(1); });
+    connect(sBitBtn1, &QToolButton::clicked, this, &TFAjanda::sBitBtn1Click);
+    connect(BSonraki, &QToolButton::clicked, this, &TFAjanda::BSonrakiClick);
     connect(GunlukPlan, &GunlukPlanGorunumu::CiftTiklandi, this, &TFAjanda::Cifttiklama);
     connect(GunlukPlan, &GunlukPlanGorunumu::RandevuTasindi, this, &TFAjanda::RandevuTasindi);
     for (QPushButton* b : {Bekle, BGridekle})
-        connect(b, &QPushButton::clicked, this, &TFAjanda::AjandaEkle);
-    connect(Mspyenikayekle, &QAction::triggered, this, &TFAjanda::AjandaEkle);
+        connect(b, &QPushButton::clicked, this, &TFAjanda::BekleClick);
+    connect(Mspyenikayekle, &QAction::triggered, this, &TFAjanda::BekleClick);
     connect(BDuzelt, &QPushButton::clicked, this, &TFAjanda::BDuzeltClick);
     connect(Mspmevkaydegis, &QAction::triggered, this, &TFAjanda::BDuzeltClick);
     connect(BSil, &QPushButton::clicked, this, &TFAjanda::BSilClick);
@@ -164,8 +164,8 @@ QWidget* TFAjanda::gunlukSayfasi() {
     BSil = komutDugmesi(QStringLiteral("BSil"), QStringLiteral("Sil"), sayfa);
     BCikis = komutDugmesi(QStringLiteral("BCikis"), QStringLiteral("Çıkış"), sayfa);
     for (QPushButton* b : {Bekle, BDuzelt, BSil, BCikis}) alt->addWidget(b);
-    connect(dakikalar, &QButtonGroup::idClicked, GunlukPlan, &GunlukPlanGorunumu::setSatirDakika);
-    connect(gunler, &QButtonGroup::idClicked, GunlukPlan, &GunlukPlanGorunumu::setGunSayisi);
+    connect(dakikalar, &QButtonGroup::idClicked, this, &TFAjanda::SbSaatClick);
+    connect(gunler, &QButtonGroup::idClicked, this, &TFAjanda::BGunClick);
 
     auto* l = new QVBoxLayout(sayfa);
     l->addWidget(GunlukPlan, 1);
@@ -238,6 +238,17 @@ void TFAjanda::TarihDegisti() {
     const QDate gun = ETarih->tarih();
     if (gun.isValid()) GunlukPlan->setIlkGun(gun);
 }
+
+// Both step exactly one day, whatever the number of days shown.
+void TFAjanda::sBitBtn1Click() { gunAdimi(-1); }
+void TFAjanda::BSonrakiClick() { gunAdimi(1); }
+
+// Neither the row length nor the day count moves the first day.
+void TFAjanda::SbSaatClick(int dakika) { GunlukPlan->setSatirDakika(dakika); }
+void TFAjanda::BGunClick(int gun) { GunlukPlan->setGunSayisi(gun); }
+
+// Adds from the day view's selection even when the list is in front.
+void TFAjanda::BekleClick() { AjandaEkle(); }
 
 void TFAjanda::gunAdimi(int gun) {
     const QDate simdiki = ETarih->tarih().isValid() ? ETarih->tarih() : GunlukPlan->ilkGun();

@@ -74,7 +74,12 @@ private:
     void FormShow();
     void PlanHazirla();
     void TarihDegisti();
+    void sBitBtn1Click();
+    void BSonrakiClick();
     void gunAdimi(int gun);
+    void SbSaatClick(int dakika);
+    void BGunClick(int gun);
+    void BekleClick();
     void Cifttiklama();
     void BDuzeltClick();
     void BSilClick();

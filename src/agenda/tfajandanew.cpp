@@ -150,7 +150,7 @@ TFAjandanew::TFAjandanew(QWidget* parent) : QDialog(parent) {
     for (size_t i = 0; i + 1 < std::size(sira); ++i) setTabOrder(sira[i], sira[i + 1]);
 
     connect(BKaydet, &QPushButton::clicked, this, &TFAjandanew::BKaydetClick);
-    connect(BCikis, &QPushButton::clicked, this, [this] { done(-1); });
+    connect(BCikis, &QPushButton::clicked, this, &TFAjandanew::BCikisClick);
     connect(EDakika, &QSpinBox::valueChanged, this, &TFAjandanew::EDakikaDegisti);
     MetinSiniriKoy(EAciklama, kAciklamaUzunlugu);
 }
@@ -180,6 +180,8 @@ void TFAjandanew::showEvent(QShowEvent* olay) {
 void TFAjandanew::BKaydetClick() {
     if (UyariSaatiDuzenle()) done(1);
 }
+
+void TFAjandanew::BCikisClick() { done(-1); }
 
 void TFAjandanew::EDakikaDegisti(int dakika) {
     // The end follows the start by the minutes typed.

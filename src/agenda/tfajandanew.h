@@ -48,5 +48,6 @@ protected:
 
 private:
     void BKaydetClick();
+    void BCikisClick();
     void EDakikaDegisti(int dakika);
 };
