@@ -28,6 +28,8 @@ private slots:
     void duzelt();
     void surukleme_data();
     void surukleme();
+    void yazilamayanKayitBildirilir_data();
+    void yazilamayanKayitBildirilir();
 };
 
 void TstAjandaKayit::ekleSecimsiz() {
@@ -343,6 +345,59 @@ void TstAjandaKayit::surukleme() {
     const Randevu* r = a->PlanManager->Bul(QStringLiteral("t"));
     QCOMPARE(r->baslangic, QDateTime(kPazartesi.addDays(gun), QTime::fromString(bas)));
     QVERIFY(!r->degisti);
+}
+
+void TstAjandaKayit::yazilamayanKayitBildirilir_data() {
+    QTest::addColumn<QString>("islem");
+    QTest::addColumn<QString>("mesaj");
+    QTest::newRow("new appointment") << "INSERT" << "Kayıt yapılırken bir hata oluştu !..";
+    QTest::newRow("change") << "UPDATE" << "Kayıt yapılırken bir hata oluştu !..";
+    QTest::newRow("drag") << "UPDATE" << "Kayıt yapılırken bir hata oluştu !..";
+    QTest::newRow("delete") << "DELETE" << "Kayıt silinirken bir hata oluştu !..";
+}
+
+void TstAjandaKayit::yazilamayanKayitBildirilir() {
+    QFETCH(QString, islem);
+    QFETCH(QString, mesaj);
+    AjandaOrtami o;
+    o.ekle(satir("v", kPazartesi, "10:00:00", kPazartesi, "11:00:00"));
+    // The file refuses the step, as a full disk or a locked file would.
+    o.sql(QStringLiteral("Create Trigger Engel Before %1 On Ajanda Begin Select Raise(Abort, 'engel'); End")
+              .arg(islem));
+    AcikAjanda a;
+    const QString test = QString::fromLatin1(QTest::currentDataTag());
+    const QRect kutu = a->GunlukPlan->randevuAlanlari(QStringLiteral("v")).value(0);
+    if (test == QLatin1String("new appointment")) {
+        ModalSurucu surucu({[](QDialog* d) { qobject_cast<TFAjandanew*>(d)->BKaydet->click(); }});
+        a.dugme("Bekle");
+        QCOMPARE(a->PlanManager->RandevuSayisi(), 1);
+    } else if (test == QLatin1String("change")) {
+        QTest::mouseClick(a.izgara(), Qt::LeftButton, {}, kutu.center());
+        ModalSurucu surucu({[](QDialog* d) {
+            auto* p = qobject_cast<TFAjandanew*>(d);
+            p->EAciklama->setPlainText(QStringLiteral("yeni"));
+            p->BKaydet->click();
+        }});
+        a.dugme("BDuzelt");
+        QCOMPARE(a->PlanManager->Bul(QStringLiteral("v"))->aciklama, QStringLiteral("Randevu v"));
+    } else if (test == QLatin1String("drag")) {
+        const QPoint adim(0, 2 * a->GunlukPlan->satirYuksekligi());
+        QTest::mousePress(a.izgara(), Qt::LeftButton, {}, kutu.center());
+        QTest::mouseMove(a.izgara(), kutu.center() + adim);
+        QTest::mouseRelease(a.izgara(), Qt::LeftButton, {}, kutu.center() + adim);
+        // Shown where it was dropped, marked as not stored.
+        QVERIFY(a->PlanManager->Bul(QStringLiteral("v"))->degisti);
+    } else {
+        QTest::mouseClick(a.izgara(), Qt::LeftButton, {}, kutu.center());
+        MesajTest::CevapEkle(1);
+        a.dugme("BSil");
+        QVERIFY(a->PlanManager->Bul(QStringLiteral("v")));
+    }
+    QCOMPARE(AjandaOrtami::mesajlar(MesajTest::Hata), QStringList{mesaj});
+    const auto s = o.oku(QStringLiteral("v"));
+    QCOMPARE(s.bassaat, QStringLiteral("10:00:00"));
+    QCOMPARE(s.aciklama, QStringLiteral("Randevu v"));
+    QCOMPARE(o.satirSayisi(), 1);
 }
 
 QTEST_MAIN(TstAjandaKayit)
