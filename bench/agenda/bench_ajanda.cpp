@@ -59,15 +59,18 @@ void randevularEkle(Sorgu& q, int adet, const QString& onek, bool yalnizAlarm) {
     Dm->DB_Zafo.Calistir(QStringLiteral("BEGIN"));
     q.Close();
     q.clearSql();
-    q.addSql(QStringLiteral("Insert Into Ajanda (Ajid, Bastar, Bittar, Bassaat, Bitsaat, Aciklama, "
-                            "Alarmvar, Alarmgun, Alarmsaat, Alarmdak)"));
-    q.addSql(QStringLiteral("Values (:Ajid, :Bastar, :Bittar, :Bassaat, :Bitsaat, :Aciklama, "
-                            ":Alarmvar, :Alarmgun, :Alarmsaat, :Alarmdak)"));
+    q.addSql(
+        QStringLiteral("Insert Into Ajanda (Ajid, Bastar, Bittar, Bassaat, Bitsaat, Aciklama, "
+                       "Alarmvar, Alarmgun, Alarmsaat, Alarmdak)"));
+    q.addSql(
+        QStringLiteral("Values (:Ajid, :Bastar, :Bittar, :Bassaat, :Bitsaat, :Aciklama, "
+                       ":Alarmvar, :Alarmgun, :Alarmsaat, :Alarmdak)"));
     for (int i = 0; i < adet; ++i) {
         const QDate gun = kBugun.addDays(rnd.bounded(-1826, 1826));
         const QTime bas = QTime(7, 0).addSecs(rnd.bounded(48) * 15 * 60);
         const int gunSayisi = rnd.bounded(100) < 5 ? rnd.bounded(1, 3) : 0;
-        QDateTime bit = QDateTime(gun.addDays(gunSayisi), bas).addSecs((1 + rnd.bounded(12)) * 15 * 60);
+        QDateTime bit =
+            QDateTime(gun.addDays(gunSayisi), bas).addSecs((1 + rnd.bounded(12)) * 15 * 60);
         const bool alarm = yalnizAlarm || rnd.bounded(3) == 0;
         // Alarm rows of the check are never due at the measured minute.
         const QDate alarmGunu = yalnizAlarm ? kBugun.addDays(rnd.bounded(-1826, 1826)) : gun;
@@ -77,7 +80,8 @@ void randevularEkle(Sorgu& q, int adet, const QString& onek, bool yalnizAlarm) {
         q.paramDate(QStringLiteral("Bittar"), bit.date());
         q.paramText(QStringLiteral("Bassaat"), bas.toString(QStringLiteral("HH:mm:ss")));
         q.paramText(QStringLiteral("Bitsaat"), bit.time().toString(QStringLiteral("HH:mm:ss")));
-        q.paramText(QStringLiteral("Aciklama"), QStringLiteral("Görüşme %1 - müşteri ziyareti").arg(i));
+        q.paramText(QStringLiteral("Aciklama"),
+                    QStringLiteral("Görüşme %1 - müşteri ziyareti").arg(i));
         q.paramInt(QStringLiteral("Alarmvar"), alarm ? 2 : 1);
         q.paramDate(QStringLiteral("Alarmgun"), alarm ? alarmGunu : Zaman::SifirTarih());
         q.paramInt(QStringLiteral("Alarmsaat"), alarm ? alarmSaati : 0);
@@ -130,13 +134,15 @@ int main(int argc, char** argv) {
         q.Close();
         q.clearSql();
         q.addSql(QStringLiteral("Select Ajanda.* From Ajanda"));
-        q.addSql(QStringLiteral("Where Bastar >= :Bastar And Bittar <= :Bittar And Bastar <= :Bittar"));
+        q.addSql(
+            QStringLiteral("Where Bastar >= :Bastar And Bittar <= :Bittar And Bastar <= :Bittar"));
         q.paramDate(QStringLiteral("Bastar"), ilk);
         q.paramDate(QStringLiteral("Bittar"), son);
         q.Open();
     };
     yaz("7-day range query alone", olc(7, {}, [&] { aralik(kBugun, kBugun.addDays(6)); }), 0);
-    yaz("1-day range query alone", olc(7, {}, [&] { aralik(kBugun.addDays(7), kBugun.addDays(7)); }), 0);
+    yaz("1-day range query alone",
+        olc(7, {}, [&] { aralik(kBugun.addDays(7), kBugun.addDays(7)); }), 0);
     q.Close();
     std::printf("\n");
 
@@ -148,18 +154,29 @@ int main(int argc, char** argv) {
         pencere->show();
         tamCizim(pencere->GunlukPlan);
     };
-    const Olcum acilis = olc(7, [&] { delete pencere; pencere = nullptr; }, yeniPencere);
+    const Olcum acilis = olc(
+        7,
+        [&] {
+            delete pencere;
+            pencere = nullptr;
+        },
+        yeniPencere);
     yaz("open (day view, first 7-day range, first paint)", acilis, 100);
     std::printf("  appointments held: %d\n", pencere->PlanManager->RandevuSayisi());
-    const Olcum listeSekmesi = olc(7, yeniPencere, [&] {
-        pencere->Sayfalar->setCurrentWidget(pencere->Stumadres);
-    });
+    const Olcum listeSekmesi =
+        olc(7, yeniPencere, [&] { pencere->Sayfalar->setCurrentWidget(pencere->Stumadres); });
     yaz("first look at \"Tüm Kayıtlar\" (reads every row)", listeSekmesi, 0);
     std::printf("  list rows: %d\n", pencere->Ds_Kayitlar->rowCount());
-    const Olcum ikisi = olc(7, [&] { delete pencere; pencere = nullptr; }, [&] {
-        yeniPencere();
-        pencere->Sayfalar->setCurrentWidget(pencere->Stumadres);
-    });
+    const Olcum ikisi = olc(
+        7,
+        [&] {
+            delete pencere;
+            pencere = nullptr;
+        },
+        [&] {
+            yeniPencere();
+            pencere->Sayfalar->setCurrentWidget(pencere->Stumadres);
+        });
     yaz("open and read the list at once", ikisi, 100);
     pencere->Sayfalar->setCurrentWidget(pencere->SGunluk);
 
@@ -193,7 +210,8 @@ int main(int argc, char** argv) {
         tamCizim(pencere->GunlukPlan);
     });
     yaz("one day step (new day read, with paint)", gunAdimi, 20);
-    std::printf("  appointments held after %d steps: %d\n", adim, pencere->PlanManager->RandevuSayisi());
+    std::printf("  appointments held after %d steps: %d\n", adim,
+                pencere->PlanManager->RandevuSayisi());
     delete pencere;
 
     dolum.restart();

@@ -63,7 +63,9 @@ void GunlukPlanGorunumu::ustSaatiAyarla(const QTime& saat) {
     verticalScrollBar()->setValue(olcek_.satirY(olcek_.satir(saat)));
 }
 
-int GunlukPlanGorunumu::ustSatir() const { return olcek_.ySatir(verticalScrollBar()->value()); }
+int GunlukPlanGorunumu::ustSatir() const {
+    return olcek_.ySatir(verticalScrollBar()->value());
+}
 
 bool GunlukPlanGorunumu::gecerliSecimVar() const {
     auto var = [&](const QPoint& h) {
@@ -72,8 +74,12 @@ bool GunlukPlanGorunumu::gecerliSecimVar() const {
     return secimVar_ && var(capa_) && var(imlec_);
 }
 
-QPoint GunlukPlanGorunumu::ilkSeciliHucre() const { return once(capa_, imlec_) ? capa_ : imlec_; }
-QPoint GunlukPlanGorunumu::sonSeciliHucre() const { return once(capa_, imlec_) ? imlec_ : capa_; }
+QPoint GunlukPlanGorunumu::ilkSeciliHucre() const {
+    return once(capa_, imlec_) ? capa_ : imlec_;
+}
+QPoint GunlukPlanGorunumu::sonSeciliHucre() const {
+    return once(capa_, imlec_) ? imlec_ : capa_;
+}
 
 void GunlukPlanGorunumu::hucreSec(const QPoint& ilk, const QPoint& son) {
     capa_ = ilk;
@@ -236,4 +242,6 @@ void GunlukPlanGorunumu::resizeEvent(QResizeEvent* e) {
     kaydirmaCubuklariniAyarla();
 }
 
-void GunlukPlanGorunumu::scrollContentsBy(int, int) { viewport()->update(); }
+void GunlukPlanGorunumu::scrollContentsBy(int, int) {
+    viewport()->update();
+}

@@ -4,14 +4,13 @@
 #include <QDate>
 #include <QDateTime>
 #include <QHash>
-#include <QPoint>
 #include <QMenu>
+#include <QPoint>
 #include <QPointer>
 #include <QVector>
 
 #include "planyoneticisi.h"
 #include "zamanolcegi.h"
-
 
 // The day view: one column per consecutive day from the first day, one row
 // per time slot of the row length, appointments as boxes over their span.
@@ -122,17 +121,7 @@ private:
         bool alarmAcik = false;
         bool degisti = false;
     };
-    enum class Surukleme {
-        Yok,
-        Secim,
-        Tasima,
-        UstKenar,
-        AltKenar,
-        Kolon,
-        Satir,
-        SolBant,
-        UstBant
-    };
+    enum class Surukleme { Yok, Secim, Tasima, UstKenar, AltKenar, Kolon, Satir, SolBant, UstBant };
 
     // Cell a comes before cell b in time (or is b).
     static bool once(const QPoint& a, const QPoint& b) {
@@ -153,8 +142,8 @@ private:
     void cizIzgara(QPainter& p, int k1, int k2, int s1, int s2) const;
     void cizSecim(QPainter& p, int k1, int k2, int s1, int s2) const;
     void cizRandevular(QPainter& p, int k1, int k2) const;
-    void cizKutu(QPainter& p, const QRect& r, const QString& aciklama, bool alarmAcik,
-                 bool degisti, bool secili) const;
+    void cizKutu(QPainter& p, const QRect& r, const QString& aciklama, bool alarmAcik, bool degisti,
+                 bool secili) const;
     void cizSatirBasligi(QPainter& p, int s1, int s2) const;
     void cizKolonBasligi(QPainter& p, int k1, int k2) const;
 

@@ -16,7 +16,9 @@ const QColor kSaatCizgisi(170, 170, 170);
 const QColor kBaslikRengi(236, 236, 240);
 const QColor kSecimRengi(140, 180, 235);
 
-bool mesaiSaati(int saniye) { return saniye >= 8 * 3600 && saniye < 17 * 3600; }
+bool mesaiSaati(int saniye) {
+    return saniye >= 8 * 3600 && saniye < 17 * 3600;
+}
 
 QFont pikselYazi(const QFont& temel, int piksel, bool kalin = false) {
     QFont f(temel);
@@ -147,8 +149,9 @@ void GunlukPlanGorunumu::cizKutu(QPainter& p, const QRect& r, const QString& aci
     int x = r.left() + 3;
     const int y = gorunurUst + 2;
     if (r.bottom() - gorunurUst >= 12) {
-        p.drawPixmap(x, y, DurumResimleri::Al(alarmAcik ? DurumResimleri::AlarmAcik
-                                                        : DurumResimleri::AlarmKapali));
+        p.drawPixmap(x, y,
+                     DurumResimleri::Al(alarmAcik ? DurumResimleri::AlarmAcik
+                                                  : DurumResimleri::AlarmKapali));
         x += 17;
         if (degisti) {
             p.drawPixmap(x, y, DurumResimleri::Al(DurumResimleri::Degisti));
@@ -198,8 +201,8 @@ void GunlukPlanGorunumu::cizKolonBasligi(QPainter& p, int k1, int k2) const {
     const QRect grup(ilk.left(), 0, gunSayisi_ * kolonGenisligi(), ust);
     p.drawRect(grup.adjusted(0, 0, -1, -1));
     p.setPen(Qt::black);
-    p.drawText(grup.intersected(QRect(solGenislik_, 0, viewport()->width(), ust)),
-               Qt::AlignCenter, planAdi_);
+    p.drawText(grup.intersected(QRect(solGenislik_, 0, viewport()->width(), ust)), Qt::AlignCenter,
+               planAdi_);
     p.setFont(pikselYazi(font(), 12));
     for (int k = k1; k <= k2; ++k) {
         const QRect h = hucreAlani(k, 0);

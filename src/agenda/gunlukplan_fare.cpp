@@ -17,7 +17,8 @@ namespace {
 constexpr int kKenarPayi = 3;
 
 QString anMetni(const QDateTime& an) {
-    return Turkce::Tarih(an.date()) + QLatin1Char(' ') + an.time().toString(QStringLiteral("HH:mm"));
+    return Turkce::Tarih(an.date()) + QLatin1Char(' ') +
+           an.time().toString(QStringLiteral("HH:mm"));
 }
 }  // namespace
 
@@ -68,20 +69,20 @@ GunlukPlanGorunumu::Surukleme GunlukPlanGorunumu::kenarBul(const QPoint& p, int*
 
 void GunlukPlanGorunumu::imleciAyarla(const QPoint& p) {
     switch (kenarBul(p)) {
-    case Surukleme::Kolon:
-    case Surukleme::SolBant:
-        viewport()->setCursor(Qt::SplitHCursor);
-        break;
-    case Surukleme::Satir:
-    case Surukleme::UstBant:
-        viewport()->setCursor(Qt::SplitVCursor);
-        break;
-    case Surukleme::UstKenar:
-    case Surukleme::AltKenar:
-        viewport()->setCursor(Qt::SizeVerCursor);
-        break;
-    default:
-        viewport()->unsetCursor();
+        case Surukleme::Kolon:
+        case Surukleme::SolBant:
+            viewport()->setCursor(Qt::SplitHCursor);
+            break;
+        case Surukleme::Satir:
+        case Surukleme::UstBant:
+            viewport()->setCursor(Qt::SplitVCursor);
+            break;
+        case Surukleme::UstKenar:
+        case Surukleme::AltKenar:
+            viewport()->setCursor(Qt::SizeVerCursor);
+            break;
+        default:
+            viewport()->unsetCursor();
     }
 }
 
@@ -105,8 +106,8 @@ void GunlukPlanGorunumu::mousePressEvent(QMouseEvent* e) {
         const QPoint h = hucreNoktasi(p);
         const QString kimlik = noktadakiRandevu(p);
         if (h.x() < 0) return;
-        const bool secimde = gecerliSecimVar() && once(ilkSeciliHucre(), h) &&
-                             once(h, sonSeciliHucre());
+        const bool secimde =
+            gecerliSecimVar() && once(ilkSeciliHucre(), h) && once(h, sonSeciliHucre());
         if (!kimlik.isEmpty() || !secimde) {
             seciliRandevu_ = kimlik;
             hucreSec(h, h);
@@ -120,24 +121,24 @@ void GunlukPlanGorunumu::mousePressEvent(QMouseEvent* e) {
     suruklenenIndeks_ = indeks;
     tasindi_ = false;
     switch (tur) {
-    case Surukleme::Kolon:
-        surukleme_ = tur;
-        ilkDeger_ = kolonGenisligi();
-        return;
-    case Surukleme::Satir:
-        surukleme_ = tur;
-        ilkDeger_ = olcek_.satirYuksekligi();
-        return;
-    case Surukleme::SolBant:
-        surukleme_ = tur;
-        ilkDeger_ = solGenislik_;
-        return;
-    case Surukleme::UstBant:
-        surukleme_ = tur;
-        ilkDeger_ = kolonBasligiYuksekligi_;
-        return;
-    default:
-        break;
+        case Surukleme::Kolon:
+            surukleme_ = tur;
+            ilkDeger_ = kolonGenisligi();
+            return;
+        case Surukleme::Satir:
+            surukleme_ = tur;
+            ilkDeger_ = olcek_.satirYuksekligi();
+            return;
+        case Surukleme::SolBant:
+            surukleme_ = tur;
+            ilkDeger_ = solGenislik_;
+            return;
+        case Surukleme::UstBant:
+            surukleme_ = tur;
+            ilkDeger_ = kolonBasligiYuksekligi_;
+            return;
+        default:
+            break;
     }
     const QPoint h = hucreNoktasi(p);
     if (h.x() < 0) return;
@@ -146,8 +147,8 @@ void GunlukPlanGorunumu::mousePressEvent(QMouseEvent* e) {
         // A press on an empty cell of the selection keeps it, so that a
         // double-click adds an appointment over the whole selected range; a
         // drag from there starts a new selection.
-        const bool secimde = gecerliSecimVar() && once(ilkSeciliHucre(), h) &&
-                             once(h, sonSeciliHucre());
+        const bool secimde =
+            gecerliSecimVar() && once(ilkSeciliHucre(), h) && once(h, sonSeciliHucre());
         if (secimde) {
             secimdenBasla_ = true;
             viewport()->update();
@@ -176,43 +177,43 @@ void GunlukPlanGorunumu::mouseMoveEvent(QMouseEvent* e) {
     const int dx = p.x() - basNokta_.x();
     const int dy = p.y() - basNokta_.y();
     switch (surukleme_) {
-    case Surukleme::Kolon:
-        setKolonGenisligi(ilkDeger_ + dx);
-        return;
-    case Surukleme::Satir: {
-        // The row whose edge was taken stays where it was on the screen.
-        const int ekranUstu = olcek_.satirY(suruklenenIndeks_) - verticalScrollBar()->value();
-        setSatirYuksekligi(ilkDeger_ + dy);
-        verticalScrollBar()->setValue(olcek_.satirY(suruklenenIndeks_) - ekranUstu);
-        return;
-    }
-    case Surukleme::SolBant:
-        setSatirBasligiGenisligi(ilkDeger_ + dx);
-        return;
-    case Surukleme::UstBant:
-        setKolonBasligiYuksekligi(ilkDeger_ + dy);
-        return;
-    case Surukleme::Secim: {
-        QPoint h = hucreNoktasi(p);
-        if (h.x() < 0) {
-            // Past the edge of the grid: the nearest cell.
-            const QDateTime an = noktaZamani(p, false);
-            h = QPoint(static_cast<int>(ilkGun_.daysTo(an.date())), olcek_.satir(an.time()));
+        case Surukleme::Kolon:
+            setKolonGenisligi(ilkDeger_ + dx);
+            return;
+        case Surukleme::Satir: {
+            // The row whose edge was taken stays where it was on the screen.
+            const int ekranUstu = olcek_.satirY(suruklenenIndeks_) - verticalScrollBar()->value();
+            setSatirYuksekligi(ilkDeger_ + dy);
+            verticalScrollBar()->setValue(olcek_.satirY(suruklenenIndeks_) - ekranUstu);
+            return;
         }
-        if (secimdenBasla_) {
-            if (h == hucreNoktasi(basNokta_)) return;
-            secimdenBasla_ = false;
-            capa_ = hucreNoktasi(basNokta_);
+        case Surukleme::SolBant:
+            setSatirBasligiGenisligi(ilkDeger_ + dx);
+            return;
+        case Surukleme::UstBant:
+            setKolonBasligiYuksekligi(ilkDeger_ + dy);
+            return;
+        case Surukleme::Secim: {
+            QPoint h = hucreNoktasi(p);
+            if (h.x() < 0) {
+                // Past the edge of the grid: the nearest cell.
+                const QDateTime an = noktaZamani(p, false);
+                h = QPoint(static_cast<int>(ilkGun_.daysTo(an.date())), olcek_.satir(an.time()));
+            }
+            if (secimdenBasla_) {
+                if (h == hucreNoktasi(basNokta_)) return;
+                secimdenBasla_ = false;
+                capa_ = hucreNoktasi(basNokta_);
+            }
+            if (h != imlec_) {
+                imlec_ = h;
+                viewport()->update();
+                emit SecimDegisti();
+            }
+            return;
         }
-        if (h != imlec_) {
-            imlec_ = h;
-            viewport()->update();
-            emit SecimDegisti();
-        }
-        return;
-    }
-    default:
-        break;
+        default:
+            break;
     }
     if (!tasindi_ && (p - basNokta_).manhattanLength() < QApplication::startDragDistance()) return;
     tasindi_ = true;
@@ -304,8 +305,7 @@ QString GunlukPlanGorunumu::ipucu(const QPoint& p) const {
     const QPoint a = ilkSeciliHucre();
     const QPoint b = sonSeciliHucre();
     if (!once(a, h) || !once(h, b)) return QString();
-    return anMetni(QDateTime(kolonTarihi(a.x()), satirBaslangici(a.y()))) +
-           QStringLiteral(" - ") +
+    return anMetni(QDateTime(kolonTarihi(a.x()), satirBaslangici(a.y()))) + QStringLiteral(" - ") +
            anMetni(QDateTime(kolonTarihi(b.x()), satirBitisi(b.y()).addSecs(1)));
 }
 

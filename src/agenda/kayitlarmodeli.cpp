@@ -14,8 +14,8 @@ struct Sutun {
 };
 
 const Sutun kSutunlar[] = {
-    {"Bastar", "Baş.Tarihi", 89, true},  {"Bassaat", "Baş.Saati", 80, false},
-    {"Bittar", "Bit.Tarihi", 86, true},  {"Bitsaat", "Bit.Saati", 76, false},
+    {"Bastar", "Baş.Tarihi", 89, true},   {"Bassaat", "Baş.Saati", 80, false},
+    {"Bittar", "Bit.Tarihi", 86, true},   {"Bitsaat", "Bit.Saati", 76, false},
     {"Aciklama", "Açıklama", 379, false},
 };
 
@@ -48,7 +48,9 @@ int KayitlarModeli::rowCount(const QModelIndex& ust) const {
     return ust.isValid() || !sorgu_.Active() ? 0 : sorgu_.RecordCount();
 }
 
-int KayitlarModeli::columnCount(const QModelIndex& ust) const { return ust.isValid() ? 0 : 5; }
+int KayitlarModeli::columnCount(const QModelIndex& ust) const {
+    return ust.isValid() ? 0 : 5;
+}
 
 QVariant KayitlarModeli::data(const QModelIndex& indeks, int rol) const {
     if (!indeks.isValid() || (rol != Qt::DisplayRole && rol != Qt::ToolTipRole)) return {};

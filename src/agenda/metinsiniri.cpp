@@ -10,7 +10,9 @@ void MetinSiniriKoy(QPlainTextEdit* kutu, int enCok) {
     // for textChanged, when the document is done with the change.
     auto sonEkleme = std::make_shared<std::pair<int, int>>(0, 0);
     QObject::connect(kutu->document(), &QTextDocument::contentsChange, kutu,
-                     [sonEkleme](int yer, int, int eklenen) { *sonEkleme = {yer, eklenen}; });
+                     [sonEkleme](int yer, int, int eklenen) {
+                         *sonEkleme = {yer, eklenen};
+                     });
     QObject::connect(kutu, &QPlainTextEdit::textChanged, kutu, [kutu, enCok, sonEkleme] {
         QTextDocument* belge = kutu->document();
         const int uzunluk = belge->characterCount() - 1;

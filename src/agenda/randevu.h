@@ -11,7 +11,7 @@ struct Randevu {
     QDateTime bitis;
     QString aciklama;
     bool alarmAcik = false;
-    int alarmOnce = 0;  // minutes; kept for the row, nothing reads it
+    int alarmOnce = 0;     // minutes; kept for the row, nothing reads it
     bool degisti = false;  // moved in the view and not stored
     QStringList planlar;
 };

@@ -19,8 +19,8 @@ QVector<Yer> Ata(const QVector<Aralik>& araliklar) {
         return bitis(a) > bitis(b);
     });
 
-    QVector<int> kume;     // members of the running cluster, in placing order
-    QVector<bool> dolu;    // slots taken by members that overlap the one being placed
+    QVector<int> kume;   // members of the running cluster, in placing order
+    QVector<bool> dolu;  // slots taken by members that overlap the one being placed
     int kumeBitis = 0;
     int kumeSlotSayisi = 0;
     auto kumeyiKapat = [&] {
@@ -37,7 +37,8 @@ QVector<Yer> Ata(const QVector<Aralik>& araliklar) {
         dolu.fill(false, kumeSlotSayisi + 1);
         for (int k : kume)
             if (bitis(k) > bas) dolu[sonuc[k].slot] = true;
-        const int slot = static_cast<int>(std::find(dolu.begin(), dolu.end(), false) - dolu.begin());
+        const int slot =
+            static_cast<int>(std::find(dolu.begin(), dolu.end(), false) - dolu.begin());
         sonuc[i].slot = slot;
         kumeSlotSayisi = std::max(kumeSlotSayisi, slot + 1);
         kumeBitis = kume.isEmpty() ? bitis(i) : std::max(kumeBitis, bitis(i));

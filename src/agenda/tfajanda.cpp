@@ -240,15 +240,25 @@ void TFAjanda::TarihDegisti() {
 }
 
 // Both step exactly one day, whatever the number of days shown.
-void TFAjanda::sBitBtn1Click() { gunAdimi(-1); }
-void TFAjanda::BSonrakiClick() { gunAdimi(1); }
+void TFAjanda::sBitBtn1Click() {
+    gunAdimi(-1);
+}
+void TFAjanda::BSonrakiClick() {
+    gunAdimi(1);
+}
 
 // Neither the row length nor the day count moves the first day.
-void TFAjanda::SbSaatClick(int dakika) { GunlukPlan->setSatirDakika(dakika); }
-void TFAjanda::BGunClick(int gun) { GunlukPlan->setGunSayisi(gun); }
+void TFAjanda::SbSaatClick(int dakika) {
+    GunlukPlan->setSatirDakika(dakika);
+}
+void TFAjanda::BGunClick(int gun) {
+    GunlukPlan->setGunSayisi(gun);
+}
 
 // Adds from the day view's selection even when the list is in front.
-void TFAjanda::BekleClick() { AjandaEkle(); }
+void TFAjanda::BekleClick() {
+    AjandaEkle();
+}
 
 void TFAjanda::gunAdimi(int gun) {
     const QDate simdiki = ETarih->tarih().isValid() ? ETarih->tarih() : GunlukPlan->ilkGun();

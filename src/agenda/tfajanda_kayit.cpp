@@ -26,7 +26,9 @@ void baglantiyiAc() {
     if (!Dm->DB_Zafo.Connected()) Sessizce([] { Dm->DB_Zafo.Open(); });
 }
 
-QString saatMetni(const QTime& saat) { return saat.toString(QStringLiteral("HH:mm:ss")); }
+QString saatMetni(const QTime& saat) {
+    return saat.toString(QStringLiteral("HH:mm:ss"));
+}
 
 // The stored row of an appointment, for the fields a drag leaves alone.
 struct SatirDegerleri {
@@ -153,10 +155,12 @@ void TFAjanda::AjandaKaydet(int tur, const QString& ajid, const TFAjandanew& pen
         q.Close();
         q.clearSql();
         if (tur == 1) {
-            q.addSql(QStringLiteral("Insert Into Ajanda (Ajid, Bastar, Bittar, Bassaat, Bitsaat, "
-                                    "Aciklama, Alarmvar, Alarmgun, Alarmsaat, Alarmdak)"));
-            q.addSql(QStringLiteral("Values (:Ajid, :Bastar, :Bittar, :Bassaat, :Bitsaat, "
-                                    ":Aciklama, :Alarmvar, :Alarmgun, :Alarmsaat, :Alarmdak)"));
+            q.addSql(
+                QStringLiteral("Insert Into Ajanda (Ajid, Bastar, Bittar, Bassaat, Bitsaat, "
+                               "Aciklama, Alarmvar, Alarmgun, Alarmsaat, Alarmdak)"));
+            q.addSql(
+                QStringLiteral("Values (:Ajid, :Bastar, :Bittar, :Bassaat, :Bitsaat, "
+                               ":Aciklama, :Alarmvar, :Alarmgun, :Alarmsaat, :Alarmdak)"));
         } else {
             guncellemeSatirlari(q);
         }

@@ -18,8 +18,8 @@
 #include "mesaj.h"
 #include "metinsiniri.h"
 #include "udm.h"
-#include "uygulama.h"
 #include "uyarisaati.h"
+#include "uygulama.h"
 #include "zaman.h"
 
 TFAjandaalarm::TFAjandaalarm(QWidget* parent)

@@ -17,8 +17,8 @@
 #include "durumresimleri.h"
 #include "metinsiniri.h"
 #include "turkce.h"
-#include "uygulama.h"
 #include "uyarisaati.h"
+#include "uygulama.h"
 
 namespace {
 
@@ -145,8 +145,8 @@ TFAjandanew::TFAjandanew(QWidget* parent) : QDialog(parent) {
     ana->addLayout(dugmeler);
     resize(519, 350);
 
-    QWidget* sira[] = {EBastar, EBassaat, EDakika, EBittar, EBitsaat, EAciklama,
-                       EUyari,  EUyarigun, EUyarisaat, EUyaridak, BKaydet, BCikis};
+    QWidget* sira[] = {EBastar, EBassaat,  EDakika,    EBittar,   EBitsaat, EAciklama,
+                       EUyari,  EUyarigun, EUyarisaat, EUyaridak, BKaydet,  BCikis};
     for (size_t i = 0; i + 1 < std::size(sira); ++i) setTabOrder(sira[i], sira[i + 1]);
 
     connect(BKaydet, &QPushButton::clicked, this, &TFAjandanew::BKaydetClick);
@@ -155,7 +155,9 @@ TFAjandanew::TFAjandanew(QWidget* parent) : QDialog(parent) {
     MetinSiniriKoy(EAciklama, kAciklamaUzunlugu);
 }
 
-QString TFAjandanew::aciklama() const { return EAciklama->toPlainText(); }
+QString TFAjandanew::aciklama() const {
+    return EAciklama->toPlainText();
+}
 
 bool TFAjandanew::UyariSaatiDuzenle() {
     QString saat = EUyarisaat->text();
@@ -181,7 +183,9 @@ void TFAjandanew::BKaydetClick() {
     if (UyariSaatiDuzenle()) done(1);
 }
 
-void TFAjandanew::BCikisClick() { done(-1); }
+void TFAjandanew::BCikisClick() {
+    done(-1);
+}
 
 void TFAjandanew::EDakikaDegisti(int dakika) {
     // The end follows the start by the minutes typed.

@@ -9,8 +9,8 @@
 
 #include "ajandatest.h"
 #include "alanlar.h"
-#include "kayitlarmodeli.h"
 #include "gunlukplan.h"
+#include "kayitlarmodeli.h"
 #include "tfajanda.h"
 #include "zaman.h"
 
@@ -42,13 +42,17 @@ struct AcikAjanda {
     AcikAjanda& operator=(const AcikAjanda&) = delete;
     TFAjanda* operator->() const { return w; }
     QWidget* izgara() const { return w->GunlukPlan->viewport(); }
-    QPoint hucre(int kolon, int satir) const { return w->GunlukPlan->hucreAlani(kolon, satir).center(); }
+    QPoint hucre(int kolon, int satir) const {
+        return w->GunlukPlan->hucreAlani(kolon, satir).center();
+    }
     void dugme(const char* ad) const { bul<QAbstractButton>(w, ad)->click(); }
     QPointer<TFAjanda> w;
 };
 
 // Brings the list tab to the front; the list is read then.
-inline void listeyeGec(TFAjanda* w) { w->Sayfalar->setCurrentWidget(w->Stumadres); }
+inline void listeyeGec(TFAjanda* w) {
+    w->Sayfalar->setCurrentWidget(w->Stumadres);
+}
 
 // The key of the list's current row.
 inline QString listeAjid(TFAjanda* w) {

@@ -8,7 +8,8 @@
 #include "zaman.h"
 
 AjandaOrtami::AjandaOrtami() : dm(dizin.path()) {
-    if (!dm.DataModuleCreate()) qFatal("test database could not be created in %s", qPrintable(dizin.path()));
+    if (!dm.DataModuleCreate())
+        qFatal("test database could not be created in %s", qPrintable(dizin.path()));
     Dm = &dm;
     MesajTest::Etkinlestir(true);
     MesajTest::Temizle();
@@ -23,10 +24,12 @@ AjandaOrtami::~AjandaOrtami() {
 void AjandaOrtami::ekle(const Satir& s) {
     if (!dm.DB_Zafo.Connected()) dm.DB_Zafo.Open();
     Sorgu q(dm.DB_Zafo);
-    q.addSql(QStringLiteral("Insert Into Ajanda (Ajid, Bastar, Bittar, Bassaat, Bitsaat, Aciklama, "
-                            "Alarmvar, Alarmgun, Alarmsaat, Alarmdak)"));
-    q.addSql(QStringLiteral("Values (:Ajid, :Bastar, :Bittar, :Bassaat, :Bitsaat, :Aciklama, "
-                            ":Alarmvar, :Alarmgun, :Alarmsaat, :Alarmdak)"));
+    q.addSql(
+        QStringLiteral("Insert Into Ajanda (Ajid, Bastar, Bittar, Bassaat, Bitsaat, Aciklama, "
+                       "Alarmvar, Alarmgun, Alarmsaat, Alarmdak)"));
+    q.addSql(
+        QStringLiteral("Values (:Ajid, :Bastar, :Bittar, :Bassaat, :Bitsaat, :Aciklama, "
+                       ":Alarmvar, :Alarmgun, :Alarmsaat, :Alarmdak)"));
     q.paramText(QStringLiteral("Ajid"), s.ajid);
     q.paramDate(QStringLiteral("Bastar"), s.bastar);
     q.paramDate(QStringLiteral("Bittar"), s.bittar);
@@ -34,7 +37,8 @@ void AjandaOrtami::ekle(const Satir& s) {
     q.paramText(QStringLiteral("Bitsaat"), s.bitsaat);
     q.paramText(QStringLiteral("Aciklama"), s.aciklama);
     q.paramInt(QStringLiteral("Alarmvar"), s.alarmvar);
-    q.paramDate(QStringLiteral("Alarmgun"), s.alarmgun.isValid() ? s.alarmgun : Zaman::SifirTarih());
+    q.paramDate(QStringLiteral("Alarmgun"),
+                s.alarmgun.isValid() ? s.alarmgun : Zaman::SifirTarih());
     q.paramInt(QStringLiteral("Alarmsaat"), s.alarmsaat);
     q.paramInt(QStringLiteral("Alarmdak"), s.alarmdak);
     q.Execute();

@@ -8,8 +8,8 @@
 #include <QTimeEdit>
 #include <QtTest>
 
-#include "alanlar.h"
 #include "ajandatest.h"
+#include "alanlar.h"
 #include "mesaj.h"
 #include "tfajandanew.h"
 #include "uyarisaati.h"
@@ -35,7 +35,9 @@ void TstAjandaGiris::init() {
     MesajTest::Temizle();
 }
 
-void TstAjandaGiris::cleanup() { MesajTest::Temizle(); }
+void TstAjandaGiris::cleanup() {
+    MesajTest::Temizle();
+}
 
 void TstAjandaGiris::uyariSaati_data() {
     QTest::addColumn<QString>("saat");
@@ -43,16 +45,36 @@ void TstAjandaGiris::uyariSaati_data() {
     QTest::addColumn<bool>("tamam");
     QTest::addColumn<QString>("sonSaat");
     QTest::addColumn<QString>("sonDakika");
-    QTest::newRow("one digit gets its zero") << "7" << "5" << true << "07" << "05";
-    QTest::newRow("hour above 23") << "99" << "30" << true << "23" << "30";
-    QTest::newRow("minute above 59") << "10" << "75" << true << "10" << "59";
-    QTest::newRow("both too high") << "24" << "60" << true << "23" << "59";
-    QTest::newRow("empty boxes") << "" << "" << true << "00" << "00";
-    QTest::newRow("already tidy") << "23" << "59" << true << "23" << "59";
-    QTest::newRow("hour not a number") << "x" << "5" << false << "x" << "5";
-    QTest::newRow("minute not a number") << "7" << "x" << false << "7" << "x";
-    QTest::newRow("negative hour") << "-5" << "00" << false << "-5" << "00";
-    QTest::newRow("spaces around a digit") << " 7" << "5 " << true << "07" << "05";
+    QTest::newRow("one digit gets its zero") << "7"
+                                             << "5" << true << "07"
+                                             << "05";
+    QTest::newRow("hour above 23") << "99"
+                                   << "30" << true << "23"
+                                   << "30";
+    QTest::newRow("minute above 59") << "10"
+                                     << "75" << true << "10"
+                                     << "59";
+    QTest::newRow("both too high") << "24"
+                                   << "60" << true << "23"
+                                   << "59";
+    QTest::newRow("empty boxes") << ""
+                                 << "" << true << "00"
+                                 << "00";
+    QTest::newRow("already tidy") << "23"
+                                  << "59" << true << "23"
+                                  << "59";
+    QTest::newRow("hour not a number") << "x"
+                                       << "5" << false << "x"
+                                       << "5";
+    QTest::newRow("minute not a number") << "7"
+                                         << "x" << false << "7"
+                                         << "x";
+    QTest::newRow("negative hour") << "-5"
+                                   << "00" << false << "-5"
+                                   << "00";
+    QTest::newRow("spaces around a digit") << " 7"
+                                           << "5 " << true << "07"
+                                           << "05";
 }
 
 void TstAjandaGiris::uyariSaati() {
@@ -72,17 +94,18 @@ void TstAjandaGiris::uyariSaati() {
 void TstAjandaGiris::sayiOlmayanSaatPencereyiAcikTutar() {
     TFAjandanew p;
     int sonuc = 0;
-    ModalSurucu surucu({[&](QDialog* d) {
-                            d->findChild<QLineEdit*>(QStringLiteral("EUyarisaat"))->setText(QStringLiteral("1x"));
-                            d->findChild<QPushButton*>(QStringLiteral("BKaydet"))->click();
-                        },
-                        [&](QDialog* d) {
-                            // Still open, with what the user typed.
-                            QCOMPARE(d->findChild<QLineEdit*>(QStringLiteral("EUyarisaat"))->text(),
-                                     QStringLiteral("1x"));
-                            d->findChild<QLineEdit*>(QStringLiteral("EUyarisaat"))->setText(QStringLiteral("9"));
-                            d->findChild<QPushButton*>(QStringLiteral("BKaydet"))->click();
-                        }});
+    ModalSurucu surucu(
+        {[&](QDialog* d) {
+             d->findChild<QLineEdit*>(QStringLiteral("EUyarisaat"))->setText(QStringLiteral("1x"));
+             d->findChild<QPushButton*>(QStringLiteral("BKaydet"))->click();
+         },
+         [&](QDialog* d) {
+             // Still open, with what the user typed.
+             QCOMPARE(d->findChild<QLineEdit*>(QStringLiteral("EUyarisaat"))->text(),
+                      QStringLiteral("1x"));
+             d->findChild<QLineEdit*>(QStringLiteral("EUyarisaat"))->setText(QStringLiteral("9"));
+             d->findChild<QPushButton*>(QStringLiteral("BKaydet"))->click();
+         }});
     p.EUyarisaat->setText(QStringLiteral("10"));
     p.EUyaridak->setText(QStringLiteral("5"));
     sonuc = p.exec();
@@ -98,11 +121,13 @@ void TstAjandaGiris::sayiOlmayanSaatPencereyiAcikTutar() {
 void TstAjandaGiris::kaydetVeCikisSonucu() {
     TFAjandanew p;
     {
-        ModalSurucu cikis({[](QDialog* d) { d->findChild<QPushButton*>(QStringLiteral("BCikis"))->click(); }});
+        ModalSurucu cikis(
+            {[](QDialog* d) { d->findChild<QPushButton*>(QStringLiteral("BCikis"))->click(); }});
         QCOMPARE(p.exec(), -1);
     }
     {
-        ModalSurucu kaydet({[](QDialog* d) { d->findChild<QPushButton*>(QStringLiteral("BKaydet"))->click(); }});
+        ModalSurucu kaydet(
+            {[](QDialog* d) { d->findChild<QPushButton*>(QStringLiteral("BKaydet"))->click(); }});
         QCOMPARE(p.exec(), 1);
     }
     // Shown once, the window tidies the empty alarm boxes.
@@ -117,7 +142,8 @@ void TstAjandaGiris::dakikaKutusuBitisiTasir_data() {
     QTest::addColumn<QTime>("bitis");
     const QDate g(2026, 12, 9);
     QTest::newRow("within the day") << QTime(10, 0) << 90 << g << QTime(11, 30);
-    QTest::newRow("past midnight moves the day") << QTime(23, 50) << 30 << g.addDays(1) << QTime(0, 20);
+    QTest::newRow("past midnight moves the day")
+        << QTime(23, 50) << 30 << g.addDays(1) << QTime(0, 20);
     QTest::newRow("seconds kept") << QTime(14, 5, 30) << 1 << g << QTime(14, 6, 30);
     QTest::newRow("two days") << QTime(8, 0) << 2880 << g.addDays(2) << QTime(8, 0);
 }
@@ -163,9 +189,9 @@ void TstAjandaGiris::sekmeSirasi() {
     TFAjandanew p;
     p.show();
     QVERIFY(QTest::qWaitForWindowExposed(&p));
-    const QStringList beklenen{"EBastar", "EBassaat", "EDakika",    "EBittar",   "EBitsaat",
-                               "EAciklama", "EUyari", "EUyarigun", "EUyarisaat", "EUyaridak",
-                               "BKaydet", "BCikis"};
+    const QStringList beklenen{"EBastar",    "EBassaat",  "EDakika", "EBittar",
+                               "EBitsaat",   "EAciklama", "EUyari",  "EUyarigun",
+                               "EUyarisaat", "EUyaridak", "BKaydet", "BCikis"};
     QWidget* w = p.EBastar;
     for (int i = 1; i < beklenen.size(); ++i) {
         w = w->nextInFocusChain();

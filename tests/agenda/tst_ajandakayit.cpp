@@ -100,15 +100,15 @@ void TstAjandaKayit::ekleSecimden_data() {
     QTest::newRow("Monday 10:00 to Wednesday 11:30")
         << 2 << QPoint(0, 20) << QPoint(2, 23) << QDateTime(kPazartesi, QTime(10, 0))
         << QDateTime(cars, QTime(11, 59, 59));
-    QTest::newRow("dragged backwards") << 2 << QPoint(2, 23) << QPoint(0, 20)
-                                       << QDateTime(kPazartesi, QTime(10, 0))
-                                       << QDateTime(cars, QTime(11, 59, 59));
-    QTest::newRow("one cell at 15 minutes") << 4 << QPoint(1, 41) << QPoint(1, 41)
-                                            << QDateTime(sali, QTime(10, 15))
-                                            << QDateTime(sali, QTime(10, 29, 59));
-    QTest::newRow("last row of the day") << 1 << QPoint(0, 23) << QPoint(0, 23)
-                                         << QDateTime(kPazartesi, QTime(23, 0))
-                                         << QDateTime(kPazartesi, QTime(23, 59, 59));
+    QTest::newRow("dragged backwards")
+        << 2 << QPoint(2, 23) << QPoint(0, 20) << QDateTime(kPazartesi, QTime(10, 0))
+        << QDateTime(cars, QTime(11, 59, 59));
+    QTest::newRow("one cell at 15 minutes")
+        << 4 << QPoint(1, 41) << QPoint(1, 41) << QDateTime(sali, QTime(10, 15))
+        << QDateTime(sali, QTime(10, 29, 59));
+    QTest::newRow("last row of the day")
+        << 1 << QPoint(0, 23) << QPoint(0, 23) << QDateTime(kPazartesi, QTime(23, 0))
+        << QDateTime(kPazartesi, QTime(23, 59, 59));
 }
 
 void TstAjandaKayit::ekleSecimden() {
@@ -185,8 +185,10 @@ void TstAjandaKayit::cikisHicbirSeyKaydetmez() {
 void TstAjandaKayit::secimsizDuzeltVeSil_data() {
     QTest::addColumn<QString>("dugme");
     QTest::addColumn<QString>("mesaj");
-    QTest::newRow("Düzelt") << "BDuzelt" << "Önce düzeltilecek kaydı seçin.";
-    QTest::newRow("Sil") << "BSil" << "Önce silinecek kaydı seçin.";
+    QTest::newRow("Düzelt") << "BDuzelt"
+                            << "Önce düzeltilecek kaydı seçin.";
+    QTest::newRow("Sil") << "BSil"
+                         << "Önce silinecek kaydı seçin.";
 }
 
 void TstAjandaKayit::secimsizDuzeltVeSil() {
@@ -301,10 +303,14 @@ void TstAjandaKayit::surukleme_data() {
     QTest::addColumn<QString>("bas");
     QTest::addColumn<QString>("bit");
     QTest::addColumn<int>("gun");
-    QTest::newRow("two rows down") << "orta" << QPoint(0, 2) << false << "11:00:00" << "12:00:00" << 0;
-    QTest::newRow("to the next day") << "orta" << QPoint(1, 0) << false << "10:00:00" << "11:00:00" << 1;
-    QTest::newRow("lower edge one row down") << "alt" << QPoint(0, 1) << false << "10:00:00" << "11:30:00" << 0;
-    QTest::newRow("Esc puts it back") << "orta" << QPoint(0, 2) << true << "10:00:00" << "11:00:00" << 0;
+    QTest::newRow("two rows down") << "orta" << QPoint(0, 2) << false << "11:00:00"
+                                   << "12:00:00" << 0;
+    QTest::newRow("to the next day") << "orta" << QPoint(1, 0) << false << "10:00:00"
+                                     << "11:00:00" << 1;
+    QTest::newRow("lower edge one row down") << "alt" << QPoint(0, 1) << false << "10:00:00"
+                                             << "11:30:00" << 0;
+    QTest::newRow("Esc puts it back") << "orta" << QPoint(0, 2) << true << "10:00:00"
+                                      << "11:00:00" << 0;
 }
 
 void TstAjandaKayit::surukleme() {
@@ -350,10 +356,14 @@ void TstAjandaKayit::surukleme() {
 void TstAjandaKayit::yazilamayanKayitBildirilir_data() {
     QTest::addColumn<QString>("islem");
     QTest::addColumn<QString>("mesaj");
-    QTest::newRow("new appointment") << "INSERT" << "Kayıt yapılırken bir hata oluştu !..";
-    QTest::newRow("change") << "UPDATE" << "Kayıt yapılırken bir hata oluştu !..";
-    QTest::newRow("drag") << "UPDATE" << "Kayıt yapılırken bir hata oluştu !..";
-    QTest::newRow("delete") << "DELETE" << "Kayıt silinirken bir hata oluştu !..";
+    QTest::newRow("new appointment") << "INSERT"
+                                     << "Kayıt yapılırken bir hata oluştu !..";
+    QTest::newRow("change") << "UPDATE"
+                            << "Kayıt yapılırken bir hata oluştu !..";
+    QTest::newRow("drag") << "UPDATE"
+                          << "Kayıt yapılırken bir hata oluştu !..";
+    QTest::newRow("delete") << "DELETE"
+                            << "Kayıt silinirken bir hata oluştu !..";
 }
 
 void TstAjandaKayit::yazilamayanKayitBildirilir() {
@@ -362,7 +372,8 @@ void TstAjandaKayit::yazilamayanKayitBildirilir() {
     AjandaOrtami o;
     o.ekle(satir("v", kPazartesi, "10:00:00", kPazartesi, "11:00:00"));
     // The file refuses the step, as a full disk or a locked file would.
-    o.sql(QStringLiteral("Create Trigger Engel Before %1 On Ajanda Begin Select Raise(Abort, 'engel'); End")
+    o.sql(QStringLiteral(
+              "Create Trigger Engel Before %1 On Ajanda Begin Select Raise(Abort, 'engel'); End")
               .arg(islem));
     AcikAjanda a;
     const QString test = QString::fromLatin1(QTest::currentDataTag());

@@ -41,7 +41,8 @@ struct Gorunen {
     TFAjandaalarm* pencere;
 };
 
-ModalSurucu::Adim kaydet(QList<Gorunen>* gorunenler, std::function<void(TFAjandaalarm*)> once = {}) {
+ModalSurucu::Adim kaydet(QList<Gorunen>* gorunenler,
+                         std::function<void(TFAjandaalarm*)> once = {}) {
     return [=](QDialog* d) {
         auto* p = qobject_cast<TFAjandaalarm*>(d);
         QVERIFY(p);
@@ -78,15 +79,18 @@ void TstAlarm::kural_data() {
     QTest::addColumn<int>("alarmvar");
     QTest::addColumn<bool>("gosterildi");
     QTest::newRow("10:15 at 10:15:40") << QTime(10, 15, 40) << 0 << 10 << 15 << 2 << true;
-    QTest::newRow("10:15 at 10:16:20, the minute before") << QTime(10, 16, 20) << 0 << 10 << 15 << 2 << true;
+    QTest::newRow("10:15 at 10:16:20, the minute before")
+        << QTime(10, 16, 20) << 0 << 10 << 15 << 2 << true;
     QTest::newRow("10:15 at 10:17:00") << QTime(10, 17) << 0 << 10 << 15 << 2 << false;
     QTest::newRow("10:15 at 10:14:59") << QTime(10, 14, 59) << 0 << 10 << 15 << 2 << false;
     QTest::newRow("10:59 at 10:59:30") << QTime(10, 59, 30) << 0 << 10 << 59 << 2 << true;
     QTest::newRow("10:59 not at 11:00") << QTime(11, 0) << 0 << 10 << 59 << 2 << false;
-    QTest::newRow("23:59 yesterday not at midnight") << QTime(0, 0, 30) << -1 << 23 << 59 << 2 << false;
+    QTest::newRow("23:59 yesterday not at midnight")
+        << QTime(0, 0, 30) << -1 << 23 << 59 << 2 << false;
     QTest::newRow("10:15 tomorrow") << QTime(10, 15) << 1 << 10 << 15 << 2 << false;
     QTest::newRow("00:00 at 00:00:10") << QTime(0, 0, 10) << 0 << 0 << 0 << 2 << true;
-    QTest::newRow("the day, hour and minute decide, not Alarmvar") << QTime(10, 15) << 0 << 10 << 15 << 1 << true;
+    QTest::newRow("the day, hour and minute decide, not Alarmvar")
+        << QTime(10, 15) << 0 << 10 << 15 << 1 << true;
 }
 
 void TstAlarm::kural() {
@@ -125,12 +129,15 @@ void TstAlarm::cikis_data() {
     QTest::addColumn<QDate>("alarmgun");
     QTest::addColumn<qint64>("alarmsaat");
     QTest::addColumn<qint64>("alarmdak");
-    QTest::newRow("Yeniden Uyar clear") << false << "9" << "5" << qint64(1) << Zaman::SifirTarih()
-                                        << qint64(0) << qint64(0);
-    QTest::newRow("Yeniden Uyar at 9:5") << true << "9" << "5" << qint64(2) << kBugun.addDays(1)
-                                         << qint64(9) << qint64(5);
-    QTest::newRow("Yeniden Uyar, hour and minute too high") << true << "31" << "77" << qint64(2)
-                                                            << kBugun.addDays(1) << qint64(23) << qint64(59);
+    QTest::newRow("Yeniden Uyar clear")
+        << false << "9"
+        << "5" << qint64(1) << Zaman::SifirTarih() << qint64(0) << qint64(0);
+    QTest::newRow("Yeniden Uyar at 9:5")
+        << true << "9"
+        << "5" << qint64(2) << kBugun.addDays(1) << qint64(9) << qint64(5);
+    QTest::newRow("Yeniden Uyar, hour and minute too high")
+        << true << "31"
+        << "77" << qint64(2) << kBugun.addDays(1) << qint64(23) << qint64(59);
 }
 
 void TstAlarm::cikis() {

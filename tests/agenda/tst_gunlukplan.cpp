@@ -151,10 +151,13 @@ void TstGunlukPlan::boyutlandirma() {
     const QRect h = g.v.hucreAlani(0, 19);
     const int ust = GunlukPlanGorunumu::kGrupBasligiYuksekligi + g.v.kolonBasligiYuksekligi();
     const QMap<QString, Olcu> olculer{
-        {"kolon", {QPoint(h.right() + 1, ust - 10), QPoint(30, 0), [&] { return g.v.kolonGenisligi(); }}},
-        {"satir", {QPoint(10, h.bottom() + 1), QPoint(0, 12), [&] { return g.v.satirYuksekligi(); }}},
-        {"sol", {QPoint(g.v.satirBasligiGenisligi(), h.center().y()), QPoint(20, 0),
-                 [&] { return g.v.satirBasligiGenisligi(); }}},
+        {"kolon",
+         {QPoint(h.right() + 1, ust - 10), QPoint(30, 0), [&] { return g.v.kolonGenisligi(); }}},
+        {"satir",
+         {QPoint(10, h.bottom() + 1), QPoint(0, 12), [&] { return g.v.satirYuksekligi(); }}},
+        {"sol",
+         {QPoint(g.v.satirBasligiGenisligi(), h.center().y()), QPoint(20, 0),
+          [&] { return g.v.satirBasligiGenisligi(); }}},
         {"ust", {QPoint(10, ust - 1), QPoint(0, 10), [&] { return g.v.kolonBasligiYuksekligi(); }}},
     };
     const Olcu o = olculer.value(ne);

@@ -15,8 +15,12 @@ Q_DECLARE_METATYPE(QVector<Aralik>)
 Q_DECLARE_METATYPE(QVector<Yer>)
 
 namespace {
-int sn(int saat, int dakika, int saniye = 0) { return saat * 3600 + dakika * 60 + saniye; }
-QDate aralik(int gun) { return QDate(2026, 12, gun); }
+int sn(int saat, int dakika, int saniye = 0) {
+    return saat * 3600 + dakika * 60 + saniye;
+}
+QDate aralik(int gun) {
+    return QDate(2026, 12, gun);
+}
 }  // namespace
 
 class TstPlanParcalari : public QObject {
@@ -80,14 +84,20 @@ void TstPlanParcalari::satirSinirlari_data() {
     QTest::addColumn<int>("satir");
     QTest::addColumn<QTime>("baslangic");
     QTest::addColumn<QTime>("bitis");
-    QTest::newRow("09:00 at 30 is row 18") << 30 << QTime(9, 0) << 18 << QTime(9, 0) << QTime(9, 29, 59);
-    QTest::newRow("10:29:59 still the 10:00 row") << 30 << QTime(10, 29, 59) << 20 << QTime(10, 0) << QTime(10, 29, 59);
-    QTest::newRow("10:30 starts the next row") << 30 << QTime(10, 30) << 21 << QTime(10, 30) << QTime(10, 59, 59);
+    QTest::newRow("09:00 at 30 is row 18")
+        << 30 << QTime(9, 0) << 18 << QTime(9, 0) << QTime(9, 29, 59);
+    QTest::newRow("10:29:59 still the 10:00 row")
+        << 30 << QTime(10, 29, 59) << 20 << QTime(10, 0) << QTime(10, 29, 59);
+    QTest::newRow("10:30 starts the next row")
+        << 30 << QTime(10, 30) << 21 << QTime(10, 30) << QTime(10, 59, 59);
     QTest::newRow("midnight") << 30 << QTime(0, 0) << 0 << QTime(0, 0) << QTime(0, 29, 59);
-    QTest::newRow("last second of the day") << 30 << QTime(23, 59, 59) << 47 << QTime(23, 30) << QTime(23, 59, 59);
-    QTest::newRow("1-minute rows") << 1 << QTime(14, 5, 30) << 845 << QTime(14, 5) << QTime(14, 5, 59);
+    QTest::newRow("last second of the day")
+        << 30 << QTime(23, 59, 59) << 47 << QTime(23, 30) << QTime(23, 59, 59);
+    QTest::newRow("1-minute rows")
+        << 1 << QTime(14, 5, 30) << 845 << QTime(14, 5) << QTime(14, 5, 59);
     QTest::newRow("hour rows") << 60 << QTime(23, 10) << 23 << QTime(23, 0) << QTime(23, 59, 59);
-    QTest::newRow("20-minute rows") << 20 << QTime(11, 40) << 35 << QTime(11, 40) << QTime(11, 59, 59);
+    QTest::newRow("20-minute rows")
+        << 20 << QTime(11, 40) << 35 << QTime(11, 40) << QTime(11, 59, 59);
 }
 
 void TstPlanParcalari::satirSinirlari() {
@@ -160,15 +170,14 @@ void TstPlanParcalari::slotAtama_data() {
                            << QVector<Yer>{{0, 1}, {0, 1}};
     QTest::newRow("touching ends do not overlap")
         << QVector<Aralik>{{s9, s10}, {s10, s11}} << QVector<Yer>{{0, 1}, {0, 1}};
-    QTest::newRow("two overlapping") << QVector<Aralik>{{s9, s1030}, {s10, s11}}
-                                     << QVector<Yer>{{0, 2}, {1, 2}};
+    QTest::newRow("two overlapping")
+        << QVector<Aralik>{{s9, s1030}, {s10, s11}} << QVector<Yer>{{0, 2}, {1, 2}};
     QTest::newRow("input order does not matter")
         << QVector<Aralik>{{s10, s11}, {s9, s1030}} << QVector<Yer>{{1, 2}, {0, 2}};
     QTest::newRow("same start: the longer one first")
         << QVector<Aralik>{{s9, s10}, {s9, s12}} << QVector<Yer>{{1, 2}, {0, 2}};
     QTest::newRow("three at the same time")
-        << QVector<Aralik>{{s9, s10}, {s9, s10}, {s9, s10}}
-        << QVector<Yer>{{0, 3}, {1, 3}, {2, 3}};
+        << QVector<Aralik>{{s9, s10}, {s9, s10}, {s9, s10}} << QVector<Yer>{{0, 3}, {1, 3}, {2, 3}};
     QTest::newRow("a chain shares one slot count")
         << QVector<Aralik>{{s9, s10}, {s930, s1030}, {s1015, s11}}
         << QVector<Yer>{{0, 2}, {1, 2}, {0, 2}};
@@ -178,9 +187,8 @@ void TstPlanParcalari::slotAtama_data() {
     QTest::newRow("the lowest free slot, not the next one")
         << QVector<Aralik>{{s9, s13}, {s9, s10}, {s9, s10}, {s10, s11}}
         << QVector<Yer>{{0, 3}, {1, 3}, {2, 3}, {1, 3}};
-    QTest::newRow("two clusters count apart")
-        << QVector<Aralik>{{s9, s10}, {s930, s10}, {s11, s12}}
-        << QVector<Yer>{{0, 2}, {1, 2}, {0, 1}};
+    QTest::newRow("two clusters count apart") << QVector<Aralik>{{s9, s10}, {s930, s10}, {s11, s12}}
+                                              << QVector<Yer>{{0, 2}, {1, 2}, {0, 1}};
     QTest::newRow("no length still takes a place")
         << QVector<Aralik>{{s10, s10}, {s10, s10}} << QVector<Yer>{{0, 2}, {1, 2}};
 }
@@ -216,9 +224,9 @@ void TstPlanParcalari::zamanDenetimi_data() {
     QTest::newRow("23:50 to 00:15 of the same date")
         << QDateTime(g, QTime(23, 50)) << QDateTime(g, QTime(0, 15))
         << QStringLiteral("Invalid start and end times") << QDateTime(g, QTime(0, 15));
-    QTest::newRow("end equal to start") << QDateTime(g, QTime(10, 0)) << QDateTime(g, QTime(10, 0))
-                                        << QStringLiteral("Invalid start and end times")
-                                        << QDateTime(g, QTime(10, 0));
+    QTest::newRow("end equal to start")
+        << QDateTime(g, QTime(10, 0)) << QDateTime(g, QTime(10, 0))
+        << QStringLiteral("Invalid start and end times") << QDateTime(g, QTime(10, 0));
     QTest::newRow("end day before start day")
         << QDateTime(g, QTime(10, 0)) << QDateTime(g.addDays(-1), QTime(12, 0))
         << QStringLiteral("Invalid start and end dates") << QDateTime(g.addDays(-1), QTime(12, 0));
@@ -329,7 +337,8 @@ void TstPlanParcalari::reddedilenRandevuEskisiniKorur() {
     QCOMPARE(y.Yerlestir(randevu("a", QDateTime(g, QTime(23, 50)), QDateTime(g, QTime(0, 15)))),
              QStringLiteral("Invalid start and end times"));
     QCOMPARE(y.Bul(QStringLiteral("a"))->baslangic, QDateTime(g, QTime(10, 0)));
-    QCOMPARE(y.Yerlestir(randevu("b", QDateTime(g, QTime(10, 0)), QDateTime(g.addDays(-1), QTime(11, 0)))),
+    QCOMPARE(y.Yerlestir(
+                 randevu("b", QDateTime(g, QTime(10, 0)), QDateTime(g.addDays(-1), QTime(11, 0)))),
              QStringLiteral("Invalid start and end dates"));
     QCOMPARE(y.Bul(QStringLiteral("b")), nullptr);
 }

@@ -29,7 +29,8 @@ private slots:
 void TstTFAjanda::acilis() {
     AjandaOrtami o;
     for (int i = 0; i < 3; ++i)
-        o.ekle(satir(QString::number(i), kPazartesi.addDays(i), "10:00:00", kPazartesi.addDays(i), "11:00:00"));
+        o.ekle(satir(QString::number(i), kPazartesi.addDays(i), "10:00:00", kPazartesi.addDays(i),
+                     "11:00:00"));
     AcikAjanda a;
     QCOMPARE(a->windowTitle(), QStringLiteral("Ajanda ..."));
     QCOMPARE(a->objectName(), QStringLiteral("FAjanda"));
@@ -56,13 +57,16 @@ void TstTFAjanda::listeModeli() {
     o.ekle(satir("c", kPazartesi, "08:15:00", kPazartesi, "08:45:00"));
     AcikAjanda a;
     listeyeGec(a.w);
-    QAbstractItemModelTester denetci(a->Ds_Kayitlar, QAbstractItemModelTester::FailureReportingMode::QtTest);
-    QCOMPARE(a->Ds_Kayitlar->headerData(0, Qt::Horizontal).toString(), QStringLiteral("Baş.Tarihi"));
+    QAbstractItemModelTester denetci(a->Ds_Kayitlar,
+                                     QAbstractItemModelTester::FailureReportingMode::QtTest);
+    QCOMPARE(a->Ds_Kayitlar->headerData(0, Qt::Horizontal).toString(),
+             QStringLiteral("Baş.Tarihi"));
     QCOMPARE(a->Ds_Kayitlar->headerData(4, Qt::Horizontal).toString(), QStringLiteral("Açıklama"));
     // Sorted by start date, then start time; dates in Turkish form.
     const QStringList beklenen{"c", "a", "b"};
     for (int r = 0; r < 3; ++r)
-        QCOMPARE(a->Ds_Kayitlar->index(r, 4).data().toString(), QStringLiteral("Randevu ") + beklenen[r]);
+        QCOMPARE(a->Ds_Kayitlar->index(r, 4).data().toString(),
+                 QStringLiteral("Randevu ") + beklenen[r]);
     QCOMPARE(a->Ds_Kayitlar->index(1, 0).data().toString(), QStringLiteral("07.12.2026"));
     QCOMPARE(a->Ds_Kayitlar->index(1, 1).data().toString(), QStringLiteral("15:30:00"));
     QCOMPARE(a->Ds_Kayitlar->index(1, 2).data().toString(), QStringLiteral("09.12.2026"));
@@ -91,7 +95,8 @@ void TstTFAjanda::dugmeler_data() {
     QTest::newRow("60 minutes") << QStringList{"sSpeedButton1"} << 7 << 24;
     QTest::newRow("5 minutes") << QStringList{"sSpeedButton6"} << 7 << 288;
     QTest::newRow("1 minute") << QStringList{"sSpeedButton7"} << 7 << 1440;
-    QTest::newRow("20 minutes, 3 days") << QStringList{"sSpeedButton3", "sSpeedButton10"} << 3 << 72;
+    QTest::newRow("20 minutes, 3 days")
+        << QStringList{"sSpeedButton3", "sSpeedButton10"} << 3 << 72;
 }
 
 void TstTFAjanda::dugmeler() {
@@ -112,8 +117,10 @@ void TstTFAjanda::gunAdimi_data() {
     QTest::addColumn<int>("fark");
     QTest::newRow("forward at 7 days") << "sSpeedButton12" << QStringList{"BSonraki"} << 1;
     QTest::newRow("forward at 31 days") << "sSpeedButton14" << QStringList{"BSonraki"} << 1;
-    QTest::newRow("back twice at 31 days") << "sSpeedButton14" << QStringList{"sBitBtn1", "sBitBtn1"} << -2;
-    QTest::newRow("back and forth at 1 day") << "sSpeedButton8" << QStringList{"sBitBtn1", "BSonraki", "BSonraki"} << 1;
+    QTest::newRow("back twice at 31 days")
+        << "sSpeedButton14" << QStringList{"sBitBtn1", "sBitBtn1"} << -2;
+    QTest::newRow("back and forth at 1 day")
+        << "sSpeedButton8" << QStringList{"sBitBtn1", "BSonraki", "BSonraki"} << 1;
 }
 
 void TstTFAjanda::gunAdimi() {
@@ -136,7 +143,8 @@ void TstTFAjanda::aralikYukleme_data() {
     QTest::newRow("9 to 15 December") << a9 << "sSpeedButton12" << true;
     QTest::newRow("10 December alone") << a9.addDays(1) << "sSpeedButton8" << false;
     QTest::newRow("ends on the last day asked") << a9.addDays(-4) << "sSpeedButton12" << true;
-    QTest::newRow("ends a day after the last day asked") << a9.addDays(-5) << "sSpeedButton12" << false;
+    QTest::newRow("ends a day after the last day asked")
+        << a9.addDays(-5) << "sSpeedButton12" << false;
     QTest::newRow("exactly its three days") << a9 << "sSpeedButton10" << true;
     QTest::newRow("two of its three days") << a9 << "sSpeedButton9" << false;
 }
@@ -170,7 +178,8 @@ void TstTFAjanda::satirdanRandevu() {
     QCOMPARE(r->planlar, QStringList{QStringLiteral("Kovimaro")});
     QVERIFY(!a->PlanManager->Bul(QStringLiteral("alarmsiz"))->alarmAcik);
     // An end at midnight closes that day.
-    QCOMPARE(a->PlanManager->Bul(QStringLiteral("gece"))->bitis, QDateTime(kPazartesi, QTime(23, 59, 59)));
+    QCOMPARE(a->PlanManager->Bul(QStringLiteral("gece"))->bitis,
+             QDateTime(kPazartesi, QTime(23, 59, 59)));
     // The two-day appointment has a box on both of its days.
     QCOMPARE(a->GunlukPlan->randevuAlanlari(QStringLiteral("alarmli")).size(), 2);
     QCOMPARE(a->GunlukPlan->randevuAlanlari(QStringLiteral("alarmsiz")).size(), 1);
