@@ -197,8 +197,10 @@ void GunlukPlanGorunumu::mouseMoveEvent(QMouseEvent* e) {
             QPoint h = hucreNoktasi(p);
             if (h.x() < 0) {
                 // Past the edge of the grid: the nearest cell.
-                const QDateTime an = noktaZamani(p, false);
-                h = QPoint(static_cast<int>(ilkGun_.daysTo(an.date())), olcek_.satir(an.time()));
+                const int x = p.x() - solGenislik_ + horizontalScrollBar()->value();
+                const int y = p.y() - ustYukseklik() + verticalScrollBar()->value();
+                h = QPoint(qBound(0, x < 0 ? 0 : x / kolonGenisligi(), gunSayisi_ - 1),
+                           olcek_.ySatir(y));
             }
             if (secimdenBasla_) {
                 if (h == hucreNoktasi(basNokta_)) return;

@@ -45,6 +45,7 @@ private slots:
     void yanYanaKutular();
     void cokGunluKutu();
     void tiklamaRandevuSecer();
+    void secimIzgaraDisinaTasmaz();
     void gunSayisiDisindakiSecimDuser();
     void ipuclari();
     void boyutlandirma_data();
@@ -100,6 +101,23 @@ void TstGunlukPlan::tiklamaRandevuSecer() {
     g.y.Sil(QStringLiteral("a"));
     QCOMPARE(g.v.seciliRandevu(), QString());
     QVERIFY(g.v.randevuAlanlari(QStringLiteral("a")).isEmpty());
+}
+
+void TstGunlukPlan::secimIzgaraDisinaTasmaz() {
+    Gorunum g;
+    g.v.setGunSayisi(3);
+    // Scrolled to the end of the day, below the grid lies past midnight.
+    g.v.ustSaatiAyarla(QTime(23, 30));
+    const int satir = g.v.ustSatir() + 1;
+    const QPoint bas = g.v.hucreAlani(1, satir).center();
+    const QPoint disari(g.ic()->width() - 2, g.ic()->height() + 40);
+    QTest::mousePress(g.ic(), Qt::LeftButton, {}, bas);
+    // Dragged past the last day and below the grid, the selection ends at the nearest cell.
+    QTest::mouseMove(g.ic(), disari);
+    QTest::mouseRelease(g.ic(), Qt::LeftButton, {}, disari);
+    QVERIFY(g.v.gecerliSecimVar());
+    QCOMPARE(g.v.ilkSeciliHucre(), QPoint(1, satir));
+    QCOMPARE(g.v.sonSeciliHucre(), QPoint(2, g.v.satirSayisi() - 1));
 }
 
 void TstGunlukPlan::gunSayisiDisindakiSecimDuser() {
