@@ -1,5 +1,7 @@
 #include "moduller.h"
 
+#include "alarm.h"
+#include "tfajanda.h"
 #include "tfhakkinda.h"
 #include "tftanimyedek.h"
 #include "tftemalar.h"
@@ -20,7 +22,8 @@ void diyalog(const char* ad) {
 }  // namespace
 
 void ModulleriKaydet() {
-    // Each module library adds its windows here as it lands.
+    TFMainform::Moduller().insert(QStringLiteral("FAJANDA"), [] { return new TFAjanda; });
+    TFMainform::AlarmKontrolu() = [] { AlarmKontrol(); };
     TFMainform::Moduller().insert(QStringLiteral("FYEDEKLE"), [] { return new TFYedekle; });
     diyalog<TFTemalar>("TFTemalar");
     diyalog<TFTanimyedek>("TFTanimyedek");
