@@ -3,6 +3,7 @@
 #include <QKeyEvent>
 #include <QPushButton>
 
+#include "alanlar.h"
 #include "kayitortak.h"
 #include "sorgu.h"
 
@@ -75,6 +76,14 @@ bool GirisPencere::calistir(Sorgu& q) {
 }
 
 void GirisPencere::BKaydetClick() {
+    // A half-typed time is refused here as on leaving its field (F9 saves from
+    // inside it): the focus goes back to it and nothing is written.
+    for (SaatAlani* saat : findChildren<SaatAlani*>()) {
+        if (saat->eksik()) {
+            saat->setFocus(Qt::OtherFocusReason);
+            return;
+        }
+    }
     if (!Kontrol()) return;
     BaglantiyiAc(db());
     Sorgu& q = qTemp();
