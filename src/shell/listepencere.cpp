@@ -114,13 +114,15 @@ void ListePencere::girisAc(int sirano, int islem) {
     std::unique_ptr<GirisPencere> giris = girisPenceresi();
     giris->Sirano = sirano;
     giris->Islem = islem;
-    if (giris->exec() == 1) {
-        izgara_->yenidenCalistir([this] { listeyiCalistir(); });
-        kayittanSonra(*giris, islem);
-        izgara_->imleciGoster();
-    }
+    if (giris->exec() == 1) Kaydedildi(*giris, islem);
     giris.reset();
     izgara_->setFocus();
+}
+
+void ListePencere::Kaydedildi(const GirisPencere& giris, int istenen) {
+    izgara_->yenidenCalistir([this] { listeyiCalistir(); });
+    kayittanSonra(giris, istenen);
+    izgara_->imleciGoster();
 }
 
 void ListePencere::BYeniClick() { girisAc(0, 1); }

@@ -45,6 +45,9 @@ public:
     void Yukle();
     void BYeniClick();
     void BDuzeltClick();
+    // After an entry window saved (istenen: 1 new, 2 change): reads the list
+    // again and moves to the row the module names.
+    void Kaydedildi(const GirisPencere& giris, int istenen);
     void BSilClick();
     void BCikisClick();
 
