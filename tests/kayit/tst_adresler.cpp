@@ -66,6 +66,7 @@ private slots:
     void silinmisSatirYeniKayitOlur();
     void alanSinirlari();
     void yerlesimSaklanir();
+    void veritabaniHatalariGosterilir();
 };
 
 void TstAdresler::turkceSiraVeSonSatir() {
@@ -388,6 +389,34 @@ void TstAdresler::yerlesimSaklanir() {
     QCOMPARE(w.izgara()->columnWidth(2), 208);
     w.show();
     QCOMPARE(w.izgara()->columnWidth(2), 301);
+}
+
+void TstAdresler::veritabaniHatalariGosterilir() {
+    KayitOrtami o;
+    adresEkle(o, QStringLiteral("Ali"));
+    TFAdresler w;
+    w.show();
+    TFAdreslernew g;
+    g.show();
+    Yaz(g.EAd, QStringLiteral("Veli"));
+    o.sql(QStringLiteral("Alter Table Adresler Rename To AdreslerYedek"));
+    // A save the file refuses reaches the error display; the window keeps what was typed.
+    QTest::keyClick(g.EAd, Qt::Key_F9);
+    QCOMPARE(MesajTest::Gosterilenler().size(), 1);
+    QCOMPARE(MesajTest::Gosterilenler().first().tur, -1);
+    QVERIFY(g.isVisible());
+    QCOMPARE(g.result(), 0);
+    QCOMPARE(g.EAd->text(), QStringLiteral("Veli"));
+    // So does a delete; the list window stays usable.
+    MesajTest::CevapEkle(1);
+    QTest::keyClick(w.izgara(), Qt::Key_F3);
+    QCOMPARE(MesajTest::Gosterilenler().size(), 3);
+    QCOMPARE(MesajTest::Gosterilenler().last().tur, -1);
+    o.sql(QStringLiteral("Alter Table AdreslerYedek Rename To Adresler"));
+    QTest::keyClick(g.EAd, Qt::Key_F9);
+    QCOMPARE(g.result(), 1);
+    w.AdresleriYukle();
+    QCOMPARE(adlar(w), QStringList({"Ali", "Veli"}));
 }
 
 KAYIT_TEST_MAIN(TstAdresler)

@@ -79,6 +79,7 @@ private slots:
     void devirHafizasiAyniSonucuVerir();
     void yerlesimKurali_data();
     void yerlesimKurali();
+    void ikiIzgaraninSutunlariSaklanir();
 };
 
 void TstKasa::bosKasa() {
@@ -413,11 +414,13 @@ void TstKasa::aciklamaSiniri() {
 void TstKasa::devirHafizasiAyniSonucuVerir() {
     KayitOrtami o;
     auto* r = QRandomGenerator::global();
+    o.dm->DB_Zafo.Calistir(QStringLiteral("BEGIN"));
     for (int i = 0; i < 300; ++i) {
         const bool giren = r->bounded(2);
         const double tutar = r->bounded(100000) / 100.0;
         hareket(o, kGun1.addDays(r->bounded(-200, 200)), giren ? tutar : 0, giren ? 0 : tutar);
     }
+    o.dm->DB_Zafo.Calistir(QStringLiteral("COMMIT"));
     // A row stored with a time of day still falls between its day and the next.
     o.sql(QStringLiteral("Insert Into Kasahar (Tarih, Giren, Cikan) Values ('2026-04-20 13:30:00', 11, 0)"));
     KasaDevirHafizasi h;
@@ -476,6 +479,23 @@ void TstKasa::yerlesimKurali() {
     QCOMPARE(w.LKasatop->x(), p.lKasatopSol);
     QCOMPARE(w.EKasatoplam->x(), p.eKasatoplamSol);
     QVERIFY(w.BCikis->geometry().bottom() < w.height());
+}
+
+void TstKasa::ikiIzgaraninSutunlariSaklanir() {
+    KayitOrtami o;
+    {
+        auto* w = new TFKasahar;
+        ac(*w, kGun1);
+        w->DbGiren->setColumnWidth(3, 150);
+        w->DbCikan->setColumnWidth(3, 222);
+        w->BCikis->click();
+    }
+    TFKasahar w;
+    ac(w, kGun1.addDays(5));
+    QCOMPARE(w.DbGiren->columnWidth(3), 150);
+    QCOMPARE(w.DbCikan->columnWidth(3), 222);
+    // The day is not kept: every opening starts at today.
+    QCOMPARE(w.Gun(), kGun1.addDays(5));
 }
 
 KAYIT_TEST_MAIN(TstKasa)
