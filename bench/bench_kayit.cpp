@@ -28,7 +28,9 @@
 
 namespace {
 
-double ms(const QElapsedTimer& t) { return static_cast<double>(t.nsecsElapsed()) / 1e6; }
+double ms(const QElapsedTimer& t) {
+    return static_cast<double>(t.nsecsElapsed()) / 1e6;
+}
 
 // The process's own processor time: on a busy machine the wall clock also
 // counts the time other programs had the processor.
@@ -69,30 +71,40 @@ void yaz(const char* ne, const Olcum& o, double hedef = -1) {
 // Contacts with Turkish names, filled by the database itself so that building
 // the file takes seconds, not minutes.
 void kisilerUret(TDm& dm, int adet) {
-    dm.DB_Zafo.Calistir(QStringLiteral(
-        "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < %1), "
-        "adlar(k, ad) AS (VALUES (0,'Ali'),(1,'Ayşe'),(2,'Çetin'),(3,'Cem'),(4,'İsmail'),(5,'Irmak'),"
-        "(6,'Şule'),(7,'Zeynep'),(8,'Ömer'),(9,'Ünal'),(10,'Gül'),(11,'Hasan'),(12,'ılgın'),(13,'Oya')) "
-        "INSERT INTO Adresler (Ad, Soyad, Sirket, Adres1, Semt, Sehir, Telefon1, Gsm, Eposta, Dogumtarihi, "
-        "Ozeltarih, Keyvalue) "
-        "SELECT (SELECT ad FROM adlar WHERE k = abs(random()) % 14) || ' ' || (abs(random()) % 500), "
-        "(SELECT ad FROM adlar WHERE k = abs(random()) % 14) || 'oğlu', 'Şirket ' || i, "
-        "'Cumhuriyet Cad. No ' || i, 'Kadıköy', 'İstanbul', '0216 555 00 00', '0532 000 00 00', "
-        "'kisi' || i || '@ornek.com.tr', strftime('%Y-%m-%d 00:00:00', '1950-01-01', '+' || (i % 20000) || ' days'), "
-        "'1899-12-30 00:00:00', substr(hex(randomblob(10)), 1, 20) FROM n")
-                                 .arg(adet));
+    dm.DB_Zafo.Calistir(
+        QStringLiteral(
+            "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < %1), "
+            "adlar(k, ad) AS (VALUES "
+            "(0,'Ali'),(1,'Ayşe'),(2,'Çetin'),(3,'Cem'),(4,'İsmail'),(5,'Irmak'),"
+            "(6,'Şule'),(7,'Zeynep'),(8,'Ömer'),(9,'Ünal'),(10,'Gül'),(11,'Hasan'),(12,'ılgın'),("
+            "13,'Oya')) "
+            "INSERT INTO Adresler (Ad, Soyad, Sirket, Adres1, Semt, Sehir, Telefon1, Gsm, Eposta, "
+            "Dogumtarihi, "
+            "Ozeltarih, Keyvalue) "
+            "SELECT (SELECT ad FROM adlar WHERE k = abs(random()) % 14) || ' ' || (abs(random()) % "
+            "500), "
+            "(SELECT ad FROM adlar WHERE k = abs(random()) % 14) || 'oğlu', 'Şirket ' || i, "
+            "'Cumhuriyet Cad. No ' || i, 'Kadıköy', 'İstanbul', '0216 555 00 00', '0532 000 00 "
+            "00', "
+            "'kisi' || i || '@ornek.com.tr', strftime('%Y-%m-%d 00:00:00', '1950-01-01', '+' || (i "
+            "% 20000) || ' days'), "
+            "'1899-12-30 00:00:00', substr(hex(randomblob(10)), 1, 20) FROM n")
+            .arg(adet));
 }
 
 void hareketlerUret(TDm& dm, int adet, const QDate& ilkGun, int gunSayisi) {
-    dm.DB_Zafo.Calistir(QStringLiteral(
-        "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < %1) "
-        "INSERT INTO Kasahar (Tarih, Saat, Giren, Cikan, Aciklama) "
-        "SELECT strftime('%Y-%m-%d 00:00:00', '%2', '+' || (abs(random()) % %3) || ' days'), '10:00', "
-        "CASE WHEN i % 2 = 0 THEN (abs(random()) % 100000) / 100.0 ELSE 0 END, "
-        "CASE WHEN i % 2 = 1 THEN (abs(random()) % 100000) / 100.0 ELSE 0 END, 'hareket ' || i FROM n")
-                                 .arg(adet)
-                                 .arg(ilkGun.toString(Qt::ISODate))
-                                 .arg(gunSayisi));
+    dm.DB_Zafo.Calistir(
+        QStringLiteral(
+            "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < %1) "
+            "INSERT INTO Kasahar (Tarih, Saat, Giren, Cikan, Aciklama) "
+            "SELECT strftime('%Y-%m-%d 00:00:00', '%2', '+' || (abs(random()) % %3) || ' days'), "
+            "'10:00', "
+            "CASE WHEN i % 2 = 0 THEN (abs(random()) % 100000) / 100.0 ELSE 0 END, "
+            "CASE WHEN i % 2 = 1 THEN (abs(random()) % 100000) / 100.0 ELSE 0 END, 'hareket ' || i "
+            "FROM n")
+            .arg(adet)
+            .arg(ilkGun.toString(Qt::ISODate))
+            .arg(gunSayisi));
 }
 
 void adresler(int kisiSayisi) {

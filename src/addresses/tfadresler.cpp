@@ -8,8 +8,11 @@ namespace {
 
 ListePencere::Tanim tanim() {
     const auto s = [](const char* alan, const char* baslik, int genislik) {
-        return SorguSutunu{QLatin1String(alan), QString::fromUtf8(baslik), genislik,
-                           Qt::AlignLeft | Qt::AlignVCenter, {}};
+        return SorguSutunu{QLatin1String(alan),
+                           QString::fromUtf8(baslik),
+                           genislik,
+                           Qt::AlignLeft | Qt::AlignVCenter,
+                           {}};
     };
     QList<SorguSutunu> sutunlar = {
         s("Ad", "Ad", 127),
@@ -29,8 +32,12 @@ ListePencere::Tanim tanim() {
         s("Dogumtarihi", "Doğum Tarihi", 88),
     };
     sutunlar.last().bicim = &SorguModeli::TarihBicimi;
-    return {QStringLiteral("FAdresler"), QStringLiteral("Adresler"), QStringLiteral("Adresler"),
-            QStringLiteral("DbAdresler"), sutunlar, QSize(720, 330)};
+    return {QStringLiteral("FAdresler"),
+            QStringLiteral("Adresler"),
+            QStringLiteral("Adresler"),
+            QStringLiteral("DbAdresler"),
+            sutunlar,
+            QSize(720, 330)};
 }
 
 }  // namespace
@@ -39,11 +46,14 @@ TFAdresler::TFAdresler(QWidget* parent) : ListePencere(tanim(), Dm->DB_Zafo, Dm-
 
 QStringList TFAdresler::ListeSql() {
     // Turkish order: Çetin after Cem, İsmail after Irmak.
-    return {QStringLiteral("Select Adresler.* From Adresler Order By Ad Collate %1, Soyad Collate %1")
-                .arg(QLatin1String(Turkce::kHarmanlama))};
+    return {
+        QStringLiteral("Select Adresler.* From Adresler Order By Ad Collate %1, Soyad Collate %1")
+            .arg(QLatin1String(Turkce::kHarmanlama))};
 }
 
-QString TFAdresler::silSql() const { return QStringLiteral("Delete From Adresler Where Sirano=:Sirano"); }
+QString TFAdresler::silSql() const {
+    return QStringLiteral("Delete From Adresler Where Sirano=:Sirano");
+}
 
 std::unique_ptr<GirisPencere> TFAdresler::girisPenceresi() {
     return std::make_unique<TFAdreslernew>(this);
@@ -63,4 +73,6 @@ void TFAdresler::kayittanSonra(const GirisPencere& giris, int) {
     }
 }
 
-void TFAdresler::silmedenSonra(qint64 sirano) { sorgu().Locate(QStringLiteral("Sirano"), sirano - 1); }
+void TFAdresler::silmedenSonra(qint64 sirano) {
+    sorgu().Locate(QStringLiteral("Sirano"), sirano - 1);
+}

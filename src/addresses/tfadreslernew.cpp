@@ -116,13 +116,15 @@ TFAdreslernew::TFAdreslernew(QWidget* parent)
     duzen->addLayout(sag, 2);
 
     // The two buttons come before "Özel Tarih" and the note.
-    setOdakSirasi({EAd, ESoyad, ESirket, EAdres1, EAdres2, EAdres3, ESemt, ESehir, ETelefon1,
-                   ETelefon2, EFaks, EGsm, EEposta, EWeb, EDogumtarihi, BKaydet, BCikis,
-                   EOzeltarih, ENot},
-                  {ENot});
+    setOdakSirasi(
+        {EAd, ESoyad, ESirket, EAdres1, EAdres2, EAdres3, ESemt, ESehir, ETelefon1, ETelefon2,
+         EFaks, EGsm, EEposta, EWeb, EDogumtarihi, BKaydet, BCikis, EOzeltarih, ENot},
+        {ENot});
 }
 
-void TFAdreslernew::yeniKayitDegerleri() { Keyvalue = Veritabani::RastgeleAnahtar(); }
+void TFAdreslernew::yeniKayitDegerleri() {
+    Keyvalue = Veritabani::RastgeleAnahtar();
+}
 
 void TFAdreslernew::satirBulunamadi() {
     // The contact went away meanwhile: it is saved anew under a key of its own,
@@ -146,7 +148,8 @@ void TFAdreslernew::alanlariDoldur(const Sorgu& q) {
 bool TFAdreslernew::AdresKontrol() {
     // Blanks count as filled: the texts are tested as they stand.
     if (EAd->text().isEmpty() && ESoyad->text().isEmpty() && ESirket->text().isEmpty()) {
-        HataGoster(QStringLiteral("Ad, Soyad veya Şirket bilgilerinden en az birini girmelisiniz !.."), 0);
+        HataGoster(
+            QStringLiteral("Ad, Soyad veya Şirket bilgilerinden en az birini girmelisiniz !.."), 0);
         return false;
     }
     return true;
@@ -154,17 +157,21 @@ bool TFAdreslernew::AdresKontrol() {
 
 QStringList TFAdreslernew::eklemeSql() const {
     return {
-        QStringLiteral("Insert Into Adresler (Ad, Soyad, Sirket, Adres1, Adres2, Adres3, Semt, Sehir, Telefon1, Telefon2,"),
+        QStringLiteral("Insert Into Adresler (Ad, Soyad, Sirket, Adres1, Adres2, Adres3, Semt, "
+                       "Sehir, Telefon1, Telefon2,"),
         QStringLiteral("Faks, Gsm, Eposta, Dogumtarihi, Web, Keyvalue, Notlar, Ozeltarih)"),
-        QStringLiteral("Values (:Ad, :Soyad, :Sirket, :Adres1, :Adres2, :Adres3, :Semt, :Sehir, :Telefon1, :Telefon2,"),
+        QStringLiteral("Values (:Ad, :Soyad, :Sirket, :Adres1, :Adres2, :Adres3, :Semt, :Sehir, "
+                       ":Telefon1, :Telefon2,"),
         QStringLiteral(":Faks, :Gsm, :Eposta, :Dogumtarihi, :Web, :Keyvalue, :Notlar, :Ozeltarih)"),
     };
 }
 
 QStringList TFAdreslernew::guncellemeSql() const {
     return {
-        QStringLiteral("Update Adresler Set Ad=:Ad, Soyad=:Soyad, Sirket=:Sirket, Adres1=:Adres1, Adres2=:Adres2, Adres3=:Adres3,"),
-        QStringLiteral("Semt=:Semt, Sehir=:Sehir, Telefon1=:Telefon1, Telefon2=:Telefon2, Faks=:Faks, Gsm=:Gsm, Eposta=:Eposta, Dogumtarihi=:Dogumtarihi, Web=:Web,"),
+        QStringLiteral("Update Adresler Set Ad=:Ad, Soyad=:Soyad, Sirket=:Sirket, Adres1=:Adres1, "
+                       "Adres2=:Adres2, Adres3=:Adres3,"),
+        QStringLiteral("Semt=:Semt, Sehir=:Sehir, Telefon1=:Telefon1, Telefon2=:Telefon2, "
+                       "Faks=:Faks, Gsm=:Gsm, Eposta=:Eposta, Dogumtarihi=:Dogumtarihi, Web=:Web,"),
         QStringLiteral("Notlar=:Notlar, Ozeltarih=:Ozeltarih"),
         QStringLiteral("Where ((Keyvalue=:Keyvalue) And (Sirano=:Sirano))"),
     };

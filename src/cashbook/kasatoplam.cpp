@@ -7,10 +7,13 @@
 namespace {
 
 // Sums of income and expense over the rows the condition picks; no rows give 0.
-void topla(Sorgu& q, const QString& kosul, const QDate& bas, const QDate& son, double* giren, double* cikan) {
+void topla(Sorgu& q, const QString& kosul, const QDate& bas, const QDate& son, double* giren,
+           double* cikan) {
     q.Close();
     q.clearSql();
-    q.addSql(QStringLiteral("Select Sum(Giren) As Girtop, Sum(Cikan) As Ciktop From Kasahar Where ") + kosul);
+    q.addSql(
+        QStringLiteral("Select Sum(Giren) As Girtop, Sum(Cikan) As Ciktop From Kasahar Where ") +
+        kosul);
     if (bas.isValid()) q.paramDate(QStringLiteral("Bas"), bas);
     q.paramDate(QStringLiteral("Tarih"), son);
     q.Open();
@@ -36,9 +39,10 @@ KasaToplami KasaToplamlari(Sorgu& q, const QDate& gun) {
 KasaDevirHafizasi::Damga KasaDevirHafizasi::damgaOku(Sorgu& q) {
     q.Close();
     q.clearSql();
-    q.addSql(QStringLiteral(
-        "Select total_changes() As Degisiklik, (Select data_version From pragma_data_version) As Veri, "
-        "(Select schema_version From pragma_schema_version) As Sema"));
+    q.addSql(
+        QStringLiteral("Select total_changes() As Degisiklik, (Select data_version From "
+                       "pragma_data_version) As Veri, "
+                       "(Select schema_version From pragma_schema_version) As Sema"));
     q.Open();
     Damga d;
     d.degisiklik = q.fieldInt(QStringLiteral("Degisiklik"));
@@ -60,7 +64,8 @@ KasaToplami KasaDevirHafizasi::Hesapla(Sorgu& q, const QDate& gun) {
         t.devir = devir_;
         if (uzaklik > 0) {
             const QDate bas = qMin(gun_, gun), son = qMax(gun_, gun);
-            topla(q, QStringLiteral("(Tarih >= :Bas) And (Tarih < :Tarih)"), bas, son, &giren, &cikan);
+            topla(q, QStringLiteral("(Tarih >= :Bas) And (Tarih < :Tarih)"), bas, son, &giren,
+                  &cikan);
             t.devir += (gun > gun_ ? 1.0 : -1.0) * (giren - cikan);
         }
     } else {

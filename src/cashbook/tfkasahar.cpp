@@ -37,7 +37,8 @@ QList<SorguSutunu> sutunlar(const char* tutar, int saatGenislik, int aciklamaGen
 
 // Each day list in the order its rows were added, so that the last row is the newest.
 QString listeSql(const char* tutar) {
-    return QStringLiteral("Select Kasahar.* From Kasahar Where (%1 <> 0) And (Tarih = :Tarih) Order By Sirano")
+    return QStringLiteral(
+               "Select Kasahar.* From Kasahar Where (%1 <> 0) And (Tarih = :Tarih) Order By Sirano")
         .arg(QLatin1String(tutar));
 }
 
@@ -85,8 +86,8 @@ SorguIzgara* izgara(Sorgu& q, QList<SorguSutunu> s, const char* ad, QGroupBox* k
 }  // namespace
 
 TFKasahar::TFKasahar(QWidget* parent)
-    : ModulPencere(QStringLiteral("FKasahar"), Yerlesim(QStringLiteral("Kovimaro"), QStringLiteral("Kasahar")),
-                   parent),
+    : ModulPencere(QStringLiteral("FKasahar"),
+                   Yerlesim(QStringLiteral("Kovimaro"), QStringLiteral("Kasahar")), parent),
       Q_Giren(Dm->DB_Zafo),
       Q_Cikan(Dm->DB_Zafo) {
     setWindowTitle(QStringLiteral("Kasa Hareketleri ..."));
@@ -145,7 +146,9 @@ TFKasahar::TFKasahar(QWidget* parent)
     resize(772, 363);
 }
 
-QDate TFKasahar::Gun() const { return ETarih->kayitDegeri(); }
+QDate TFKasahar::Gun() const {
+    return ETarih->kayitDegeri();
+}
 
 void TFKasahar::showEvent(QShowEvent* olay) {
     ModulPencere::showEvent(olay);
@@ -184,9 +187,13 @@ void TFKasahar::listeleriYenile() {
     DbGiren->yenidenCalistir([this] { Q_Giren.Requery(); });
 }
 
-void TFKasahar::SOncekiClick() { ETarih->setTarih(Gun().addDays(-1)); }
+void TFKasahar::SOncekiClick() {
+    ETarih->setTarih(Gun().addDays(-1));
+}
 
-void TFKasahar::SSonrakiClick() { ETarih->setTarih(Gun().addDays(1)); }
+void TFKasahar::SSonrakiClick() {
+    ETarih->setTarih(Gun().addDays(1));
+}
 
 qint64 TFKasahar::aktifSirano() const {
     const QWidget* aktif = focusWidget();
@@ -241,7 +248,8 @@ void TFKasahar::BDuzeltClick() {
 
 void TFKasahar::BSilClick() {
     const QWidget* aktif = focusWidget();
-    if ((aktif == DbGiren && Q_Giren.RecordCount() == 0) || (aktif == DbCikan && Q_Cikan.RecordCount() == 0))
+    if ((aktif == DbGiren && Q_Giren.RecordCount() == 0) ||
+        (aktif == DbCikan && Q_Cikan.RecordCount() == 0))
         return;
     const qint64 sirano = aktifSirano();
     if (sirano == 0) return;
@@ -261,7 +269,9 @@ void TFKasahar::BSilClick() {
     KasaToplamlariniGoster();
 }
 
-void TFKasahar::BCikisClick() { kapat(); }
+void TFKasahar::BCikisClick() {
+    kapat();
+}
 
 void TFKasahar::keyPressEvent(QKeyEvent* olay) {
     if (olay->key() == Qt::Key_Escape) {

@@ -99,20 +99,23 @@ bool TFKasaharnew::KasaHareketiKontrol() {
         return false;
     }
     if (giren && cikan) {
-        DevamUyarisi(QStringLiteral("Giren veya Çıkan hanelerinden sadece birine değer girmelisiniz."));
+        DevamUyarisi(
+            QStringLiteral("Giren veya Çıkan hanelerinden sadece birine değer girmelisiniz."));
         return false;
     }
     return true;
 }
 
 QStringList TFKasaharnew::eklemeSql() const {
-    return {QStringLiteral(
-        "Insert Into Kasahar (Tarih, Saat, Giren, Cikan, Aciklama) Values (:Tarih, :Saat, :Giren, :Cikan, :Aciklama)")};
+    return {
+        QStringLiteral("Insert Into Kasahar (Tarih, Saat, Giren, Cikan, Aciklama) Values (:Tarih, "
+                       ":Saat, :Giren, :Cikan, :Aciklama)")};
 }
 
 QStringList TFKasaharnew::guncellemeSql() const {
-    return {QStringLiteral(
-        "Update Kasahar Set Tarih=:Tarih, Saat=:Saat, Giren=:Giren, Cikan=:Cikan, Aciklama=:Aciklama Where Sirano=:Sirano")};
+    return {
+        QStringLiteral("Update Kasahar Set Tarih=:Tarih, Saat=:Saat, Giren=:Giren, Cikan=:Cikan, "
+                       "Aciklama=:Aciklama Where Sirano=:Sirano")};
 }
 
 void TFKasaharnew::parametreleriDoldur(Sorgu& q) const {

@@ -13,8 +13,12 @@ ListePencere::Tanim tanim() {
         {QStringLiteral("Aciklama"), QStringLiteral("Açıklama"), 322, sol, {}},
         {QStringLiteral("Notkisa"), QStringLiteral("Not"), 277, sol, {}},
     };
-    return {QStringLiteral("FNotlar"), QStringLiteral("Notlar"), QStringLiteral("Notlar"),
-            QStringLiteral("DbNotlar"), sutunlar, QSize(720, 327)};
+    return {QStringLiteral("FNotlar"),
+            QStringLiteral("Notlar"),
+            QStringLiteral("Notlar"),
+            QStringLiteral("DbNotlar"),
+            sutunlar,
+            QSize(720, 327)};
 }
 
 }  // namespace
@@ -27,9 +31,13 @@ QStringList TFNotlar::ListeSql() {
         "Order By Sirano Desc")};
 }
 
-QString TFNotlar::silSql() const { return QStringLiteral("Delete From Notlar Where Sirano=:Sirano"); }
+QString TFNotlar::silSql() const {
+    return QStringLiteral("Delete From Notlar Where Sirano=:Sirano");
+}
 
-std::unique_ptr<GirisPencere> TFNotlar::girisPenceresi() { return std::make_unique<TFNotlarnew>(this); }
+std::unique_ptr<GirisPencere> TFNotlar::girisPenceresi() {
+    return std::make_unique<TFNotlarnew>(this);
+}
 
 void TFNotlar::kayittanSonra(const GirisPencere& giris, int istenen) {
     // A new note is the newest, so the first row. So is a change that found its

@@ -61,7 +61,8 @@ TFNotlarnew::TFNotlarnew(QWidget* parent)
 
 void TFNotlarnew::showEvent(QShowEvent* olay) {
     // The note window opens at a place of its own, not in the middle of the screen.
-    if (const QScreen* ekran = screen()) move(ekran->availableGeometry().topLeft() + QPoint(200, 160));
+    if (const QScreen* ekran = screen())
+        move(ekran->availableGeometry().topLeft() + QPoint(200, 160));
     GirisPencere::showEvent(olay);
 }
 
@@ -83,7 +84,8 @@ void TFNotlarnew::alanlariDoldur(const Sorgu& q) {
 
 bool TFNotlarnew::NotKontrol() {
     if (EAciklama->text().isEmpty() && ENot->toPlainText().isEmpty()) {
-        HataGoster(QStringLiteral("Açıklama veya not alanlarından en az birini girmelisiniz !.."), 0);
+        HataGoster(QStringLiteral("Açıklama veya not alanlarından en az birini girmelisiniz !.."),
+                   0);
         return false;
     }
     return true;
@@ -95,8 +97,10 @@ QStringList TFNotlarnew::eklemeSql() const {
 }
 
 QStringList TFNotlarnew::guncellemeSql() const {
-    return {QStringLiteral("Update Notlar Set tarih=:tarih, Saat=:Saat, aciklama=:aciklama, Notmetin=:Notmetin"),
-            QStringLiteral("Where (Sirano=:Sirano)")};
+    return {
+        QStringLiteral(
+            "Update Notlar Set tarih=:tarih, Saat=:Saat, aciklama=:aciklama, Notmetin=:Notmetin"),
+        QStringLiteral("Where (Sirano=:Sirano)")};
 }
 
 void TFNotlarnew::parametreleriDoldur(Sorgu& q) const {

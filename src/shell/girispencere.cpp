@@ -21,7 +21,9 @@ QPushButton* kalinDugme(const char* ad, const QString& baslik, QWidget* sahip) {
     return b;
 }
 
-bool enterMi(int tus) { return tus == Qt::Key_Return || tus == Qt::Key_Enter; }
+bool enterMi(int tus) {
+    return tus == Qt::Key_Return || tus == Qt::Key_Enter;
+}
 
 }  // namespace
 
@@ -94,7 +96,9 @@ void GirisPencere::BKaydetClick() {
     if (calistir(q)) done(1);
 }
 
-void GirisPencere::BCikisClick() { done(-1); }
+void GirisPencere::BCikisClick() {
+    done(-1);
+}
 
 void GirisPencere::showEvent(QShowEvent* olay) {
     QDialog::showEvent(olay);

@@ -125,7 +125,9 @@ void ListePencere::Kaydedildi(const GirisPencere& giris, int istenen) {
     izgara_->imleciGoster();
 }
 
-void ListePencere::BYeniClick() { girisAc(0, 1); }
+void ListePencere::BYeniClick() {
+    girisAc(0, 1);
+}
 
 void ListePencere::BDuzeltClick() {
     if (sorgu_.RecordCount() == 0) return;
@@ -150,4 +152,6 @@ void ListePencere::BSilClick() {
     izgara_->setFocus();
 }
 
-void ListePencere::BCikisClick() { kapat(); }
+void ListePencere::BCikisClick() {
+    kapat();
+}

@@ -27,7 +27,7 @@ public:
         QString bolum;      // section in the settings file "Kovimaro"
         QString izgaraAdi;  // the grid's name ("DbAdresler")
         QList<SorguSutunu> sutunlar;
-        QSize boyut;        // first size, before a saved placement applies
+        QSize boyut;  // first size, before a saved placement applies
     };
 
     ListePencere(const Tanim& tanim, Baglanti& db, Sorgu& qTemp, QWidget* parent = nullptr);

@@ -13,7 +13,8 @@ SorguModeli::SorguModeli(Sorgu& sorgu, QList<SorguSutunu> sutunlar, QObject* par
 void SorguModeli::sutunlariBul() {
     alanNo_.assign(static_cast<size_t>(sutunlar_.size()), -1);
     if (!sorgu_->Active()) return;
-    for (int i = 0; i < sutunlar_.size(); ++i) alanNo_[static_cast<size_t>(i)] = sorgu_->sutunNo(sutunlar_[i].alan);
+    for (int i = 0; i < sutunlar_.size(); ++i)
+        alanNo_[static_cast<size_t>(i)] = sorgu_->sutunNo(sutunlar_[i].alan);
 }
 
 int SorguModeli::rowCount(const QModelIndex& ust) const {
@@ -38,13 +39,13 @@ QString SorguModeli::hucreMetni(int satir, int sutun) const {
 QVariant SorguModeli::data(const QModelIndex& indeks, int rol) const {
     if (!indeks.isValid()) return QVariant();
     switch (rol) {
-    case Qt::DisplayRole:
-    case Qt::ToolTipRole:
-        return hucreMetni(indeks.row(), indeks.column());
-    case Qt::TextAlignmentRole:
-        return QVariant::fromValue(sutunlar_[indeks.column()].hiza);
-    default:
-        return QVariant();
+        case Qt::DisplayRole:
+        case Qt::ToolTipRole:
+            return hucreMetni(indeks.row(), indeks.column());
+        case Qt::TextAlignmentRole:
+            return QVariant::fromValue(sutunlar_[indeks.column()].hiza);
+        default:
+            return QVariant();
     }
 }
 
@@ -116,7 +117,9 @@ void SorguIzgara::genislikleriUygula() {
     for (int i = 0; i < s.size(); ++i) setColumnWidth(i, s[i].genislik);
 }
 
-bool SorguIzgara::bos() const { return model_->rowCount() == 0; }
+bool SorguIzgara::bos() const {
+    return model_->rowCount() == 0;
+}
 
 void SorguIzgara::yenidenCalistir(const std::function<void()>& adim) {
     model_->yenidenCalistir(adim);
@@ -128,8 +131,8 @@ void SorguIzgara::imleciGoster() {
     if (satir < 0 || satir >= model_->rowCount()) return;
     tasiniyor_ = true;
     const QModelIndex hedef = model_->index(satir, qMax(0, currentIndex().column()));
-    selectionModel()->setCurrentIndex(hedef, QItemSelectionModel::ClearAndSelect |
-                                                 QItemSelectionModel::Rows);
+    selectionModel()->setCurrentIndex(
+        hedef, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
     tasiniyor_ = false;
     model_->imlecDegisti();
     scrollTo(hedef);

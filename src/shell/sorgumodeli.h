@@ -10,9 +10,9 @@ class Sorgu;
 
 // One grid column over a field of a statement's result.
 struct SorguSutunu {
-    QString alan;                                   // field name in the result
-    QString baslik;                                 // column title
-    int genislik = 80;                              // width in pixels
+    QString alan;       // field name in the result
+    QString baslik;     // column title
+    int genislik = 80;  // width in pixels
     Qt::Alignment hiza = Qt::AlignLeft | Qt::AlignVCenter;
     std::function<QString(const QVariant&)> bicim;  // empty: the value as text
 };

@@ -7,7 +7,8 @@
 
 KayitOrtami::KayitOrtami() {
     dm = std::make_unique<TDm>(dizin.path());
-    if (!dm->DataModuleCreate()) qFatal("test database could not be made in %s", qPrintable(dizin.path()));
+    if (!dm->DataModuleCreate())
+        qFatal("test database could not be made in %s", qPrintable(dizin.path()));
     Dm = dm.get();
     MesajTest::Etkinlestir();
     MesajTest::Temizle();

@@ -2,9 +2,9 @@
 
 #include <QDialog>
 #include <QPointer>
-#include <QTimer>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <functional>
 #include <memory>
 
@@ -46,9 +46,9 @@ void OdagaTus(QWidget* pencere, Qt::Key tus, Qt::KeyboardModifiers degistirici =
 
 // The application object of the program, so that a raised failure reaches the
 // error display (recorded by the seam) instead of ending the test.
-#define KAYIT_TEST_MAIN(Sinif)                       \
-    int main(int argc, char** argv) {                \
-        Uygulama uygulama(argc, argv);               \
-        Sinif test;                                  \
-        return QTest::qExec(&test, argc, argv);      \
+#define KAYIT_TEST_MAIN(Sinif)                  \
+    int main(int argc, char** argv) {           \
+        Uygulama uygulama(argc, argv);          \
+        Sinif test;                             \
+        return QTest::qExec(&test, argc, argv); \
     }

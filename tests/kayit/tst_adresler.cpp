@@ -12,7 +12,8 @@
 
 namespace {
 
-const QString kAdUyarisi = QStringLiteral("Ad, Soyad veya Şirket bilgilerinden en az birini girmelisiniz !..");
+const QString kAdUyarisi =
+    QStringLiteral("Ad, Soyad veya Şirket bilgilerinden en az birini girmelisiniz !..");
 
 void adresEkle(KayitOrtami& o, const QString& ad, const QString& soyad = QString()) {
     o.sql(QStringLiteral("Insert Into Adresler (Ad, Soyad, Keyvalue) Values (:p1, :p2, :p3)"),
@@ -24,7 +25,8 @@ QString guncelAd(TFAdresler& w) {
     if (q.RecordCount() == 0) return QString();
     // The grid's current row and the component's cursor must agree.
     const int satir = w.izgara()->currentIndex().row();
-    if (satir != q.RecNo()) return QStringLiteral("<ızgara %1, imleç %2>").arg(satir).arg(q.RecNo());
+    if (satir != q.RecNo())
+        return QStringLiteral("<ızgara %1, imleç %2>").arg(satir).arg(q.RecNo());
     return q.fieldText(QStringLiteral("Ad"));
 }
 
@@ -33,7 +35,8 @@ QStringList adlar(TFAdresler& w) {
     SorguModeli* m = w.izgara()->modeli();
     for (int r = 0; r < m->rowCount(); ++r) {
         const QString soyad = m->hucreMetni(r, 1);
-        l << (soyad.isEmpty() ? m->hucreMetni(r, 0) : m->hucreMetni(r, 0) + QLatin1Char(' ') + soyad);
+        l << (soyad.isEmpty() ? m->hucreMetni(r, 0)
+                              : m->hucreMetni(r, 0) + QLatin1Char(' ') + soyad);
     }
     return l;
 }
@@ -71,16 +74,19 @@ private slots:
 
 void TstAdresler::turkceSiraVeSonSatir() {
     KayitOrtami o;
-    for (const char* ad : {"Irmak", "İsmail", "Çetin", "Ali", "Ömer", "Oya"}) adresEkle(o, QString::fromUtf8(ad));
+    for (const char* ad : {"Irmak", "İsmail", "Çetin", "Ali", "Ömer", "Oya"})
+        adresEkle(o, QString::fromUtf8(ad));
     adresEkle(o, QStringLiteral("Cem"), QStringLiteral("Zeki"));
     adresEkle(o, QStringLiteral("cem"), QStringLiteral("Ak"));
     TFAdresler w;
     w.show();
-    QCOMPARE(adlar(w), QStringList({"Ali", "cem Ak", "Cem Zeki", "Çetin", "Irmak", "İsmail", "Oya", "Ömer"}));
+    QCOMPARE(adlar(w),
+             QStringList({"Ali", "cem Ak", "Cem Zeki", "Çetin", "Irmak", "İsmail", "Oya", "Ömer"}));
     QCOMPARE(guncelAd(w), QStringLiteral("Ömer"));
     QCOMPARE(w.windowTitle(), QStringLiteral("Adresler"));
     QCOMPARE(w.izgara()->objectName(), QStringLiteral("DbAdresler"));
-    QCOMPARE(w.izgara()->model()->headerData(14, Qt::Horizontal).toString(), QStringLiteral("Doğum Tarihi"));
+    QCOMPARE(w.izgara()->model()->headerData(14, Qt::Horizontal).toString(),
+             QStringLiteral("Doğum Tarihi"));
     // A contact without a birth date holds the zero date, and the grid shows it as stored.
     QCOMPARE(w.izgara()->modeli()->hucreMetni(0, 14), QStringLiteral("30.12.1899"));
 }
@@ -113,11 +119,16 @@ void TstAdresler::dogrulamaKaydetmez_data() {
     QTest::addColumn<QString>("alan");
     QTest::addColumn<QString>("metin");
     QTest::addColumn<bool>("kaydedilir");
-    QTest::newRow("yalnız e-posta") << "EEposta" << "a@b.com" << false;
-    QTest::newRow("yalnız not") << "EWeb" << "ornek.com" << false;
-    QTest::newRow("bir boşluklu ad") << "EAd" << " " << true;
-    QTest::newRow("yalnız soyad") << "ESoyad" << "Yılmaz" << true;
-    QTest::newRow("yalnız şirket") << "ESirket" << "Kovimaro Ltd." << true;
+    QTest::newRow("yalnız e-posta") << "EEposta"
+                                    << "a@b.com" << false;
+    QTest::newRow("yalnız not") << "EWeb"
+                                << "ornek.com" << false;
+    QTest::newRow("bir boşluklu ad") << "EAd"
+                                     << " " << true;
+    QTest::newRow("yalnız soyad") << "ESoyad"
+                                  << "Yılmaz" << true;
+    QTest::newRow("yalnız şirket") << "ESirket"
+                                   << "Kovimaro Ltd." << true;
 }
 
 void TstAdresler::dogrulamaKaydetmez() {
@@ -160,14 +171,16 @@ void TstAdresler::cikisListeyiOkumaz() {
     QCOMPARE(sonuc, -1);
     QCOMPARE(adlar(w), QStringList({"Ali", "Deniz", "Zeynep"}));
     QCOMPARE(guncelAd(w), QStringLiteral("Deniz"));
-    QCOMPARE(o.deger(QStringLiteral("Select Ad From Adresler Where Sirano=2")).toString(), QStringLiteral("Deniz"));
+    QCOMPARE(o.deger(QStringLiteral("Select Ad From Adresler Where Sirano=2")).toString(),
+             QStringLiteral("Deniz"));
     QVERIFY(MesajTest::Gosterilenler().isEmpty());
 }
 
 void TstAdresler::degisiklikSatiriIzler() {
     KayitOrtami o;
     for (const char* ad : {"Ali", "Deniz", "Zeynep"}) adresEkle(o, QLatin1String(ad));
-    const QString anahtar = o.deger(QStringLiteral("Select Keyvalue From Adresler Where Sirano=1")).toString();
+    const QString anahtar =
+        o.deger(QStringLiteral("Select Keyvalue From Adresler Where Sirano=1")).toString();
     TFAdresler w;
     w.show();
     satirSec(w, 1);
@@ -182,7 +195,8 @@ void TstAdresler::degisiklikSatiriIzler() {
     QCOMPARE(adlar(w), QStringList({"Deniz", "Şule", "Zeynep"}));
     QCOMPARE(guncelAd(w), QStringLiteral("Şule"));
     QCOMPARE(w.sorgu().fieldInt(QStringLiteral("Sirano")), 1);
-    QCOMPARE(o.deger(QStringLiteral("Select Keyvalue From Adresler Where Sirano=1")).toString(), anahtar);
+    QCOMPARE(o.deger(QStringLiteral("Select Keyvalue From Adresler Where Sirano=1")).toString(),
+             anahtar);
 }
 
 void TstAdresler::silme_data() {
@@ -206,7 +220,8 @@ void TstAdresler::silme() {
     QFETCH(QString, guncel);
     QFETCH(int, kalan);
     KayitOrtami o;
-    for (const char* ad : {"Gül", "Ali", "Zeki", "Can", "Ece", "Nur", "Bora"}) adresEkle(o, QString::fromUtf8(ad));
+    for (const char* ad : {"Gül", "Ali", "Zeki", "Can", "Ece", "Nur", "Bora"})
+        adresEkle(o, QString::fromUtf8(ad));
     TFAdresler w;
     w.show();
     if (onceSilinen) {
@@ -314,9 +329,13 @@ void TstAdresler::tarihKurali() {
         Yaz(g.EOzeltarih, QStringLiteral("01012030"));
         QTest::keyClick(g.EAd, Qt::Key_F9);
     }
-    QCOMPARE(o.deger(QStringLiteral("Select Dogumtarihi || '|' || Ozeltarih From Adresler Where Ad='Boş'")).toString(),
+    QCOMPARE(o.deger(QStringLiteral(
+                         "Select Dogumtarihi || '|' || Ozeltarih From Adresler Where Ad='Boş'"))
+                 .toString(),
              QStringLiteral("1899-12-30 00:00:00|1899-12-30 00:00:00"));
-    QCOMPARE(o.deger(QStringLiteral("Select Dogumtarihi || '|' || Ozeltarih From Adresler Where Ad='Dolu'")).toString(),
+    QCOMPARE(o.deger(QStringLiteral(
+                         "Select Dogumtarihi || '|' || Ozeltarih From Adresler Where Ad='Dolu'"))
+                 .toString(),
              QStringLiteral("1980-03-15 00:00:00|2030-01-01 00:00:00"));
     for (int sirano : {1, 2}) {
         TFAdreslernew g;
@@ -348,7 +367,8 @@ void TstAdresler::silinmisSatirYeniKayitOlur() {
         QTest::keyClick(g->EAd, Qt::Key_F9);
     });
     QTest::keyClick(w.izgara(), Qt::Key_F8);
-    QCOMPARE(o.deger(QStringLiteral("Select Keyvalue From Adresler Where Ad='Yeniden'")).toString(), anahtar);
+    QCOMPARE(o.deger(QStringLiteral("Select Keyvalue From Adresler Where Ad='Yeniden'")).toString(),
+             anahtar);
     QCOMPARE(guncelAd(w), QStringLiteral("Yeniden"));
     // Two new contacts never share a key.
     TFAdreslernew a, b;
@@ -362,7 +382,8 @@ void TstAdresler::alanSinirlari() {
     TFAdreslernew g;
     g.show();
     const QString uzun(60, QLatin1Char('x'));
-    const QList<QPair<QLineEdit*, int>> alanlar = {{g.EAd, 25}, {g.ESirket, 50}, {g.ETelefon1, 15}, {g.EWeb, 50}};
+    const QList<QPair<QLineEdit*, int>> alanlar = {
+        {g.EAd, 25}, {g.ESirket, 50}, {g.ETelefon1, 15}, {g.EWeb, 50}};
     for (const auto& [alan, sinir] : alanlar) {
         Yaz(alan, uzun);
         QCOMPARE(alan->text().size(), sinir);

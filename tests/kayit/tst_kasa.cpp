@@ -20,8 +20,10 @@ namespace {
 
 const QDate kGun1(2026, 4, 14);
 
-void hareket(KayitOrtami& o, const QDate& gun, double giren, double cikan, const QString& aciklama = QString()) {
-    o.sql(QStringLiteral("Insert Into Kasahar (Tarih, Saat, Giren, Cikan, Aciklama) Values (:p1, '10:00', :p2, :p3, :p4)"),
+void hareket(KayitOrtami& o, const QDate& gun, double giren, double cikan,
+             const QString& aciklama = QString()) {
+    o.sql(QStringLiteral("Insert Into Kasahar (Tarih, Saat, Giren, Cikan, Aciklama) Values (:p1, "
+                         "'10:00', :p2, :p3, :p4)"),
           {gun, giren, cikan, aciklama});
 }
 
@@ -39,7 +41,8 @@ QStringList aciklamalar(SorguIzgara* g) {
 // The description of the row the grid's cursor stands on.
 QString guncel(SorguIzgara* g) {
     Sorgu& q = g->sorgu();
-    if (q.RecordCount() == 0 || g->currentIndex().row() != q.RecNo()) return QStringLiteral("<yok>");
+    if (q.RecordCount() == 0 || g->currentIndex().row() != q.RecNo())
+        return QStringLiteral("<yok>");
     return q.fieldText(QStringLiteral("Aciklama"));
 }
 
@@ -113,8 +116,8 @@ void TstKasa::gunGunToplamlar() {
     hareket(o, kGun1.addDays(3), 0, 200);
     const QDate d = kGun1.addDays(gun - 1);
     const KasaToplami t = KasaToplamlari(o.q(), d);
-    QCOMPARE(QStringList({Turkce::Tutar(t.devir), Turkce::Tutar(t.gunGiren), Turkce::Tutar(t.gunCikan),
-                          Turkce::Tutar(t.kasa())}),
+    QCOMPARE(QStringList({Turkce::Tutar(t.devir), Turkce::Tutar(t.gunGiren),
+                          Turkce::Tutar(t.gunCikan), Turkce::Tutar(t.kasa())}),
              beklenen);
     // The window reaches the day from today by its arrows, and shows the same.
     TFKasahar w;
@@ -159,11 +162,16 @@ void TstKasa::bicimler_data() {
     QTest::addColumn<double>("tutar");
     QTest::addColumn<QString>("izgarada");
     QTest::addColumn<QString>("toplamda");
-    QTest::newRow("1500") << 1500.0 << "1.500" << "1.500,00";
-    QTest::newRow("12.5") << 12.5 << "12,5" << "12,50";
-    QTest::newRow("0.1+0.2") << 0.1 + 0.2 << "0,3" << "0,30";
-    QTest::newRow("-1234567.891") << -1234567.891 << "-1.234.567,89" << "-1.234.567,89";
-    QTest::newRow("0.005 yukarı") << 1234.005 << "1.234,01" << "1.234,01";
+    QTest::newRow("1500") << 1500.0 << "1.500"
+                          << "1.500,00";
+    QTest::newRow("12.5") << 12.5 << "12,5"
+                          << "12,50";
+    QTest::newRow("0.1+0.2") << 0.1 + 0.2 << "0,3"
+                             << "0,30";
+    QTest::newRow("-1234567.891") << -1234567.891 << "-1.234.567,89"
+                                  << "-1.234.567,89";
+    QTest::newRow("0.005 yukarı") << 1234.005 << "1.234,01"
+                                  << "1.234,01";
 }
 
 void TstKasa::bicimler() {
@@ -180,7 +188,9 @@ void TstKasa::bicimler() {
     QCOMPARE(w.EGirtop->text(), toplamda);
     QCOMPARE(w.ECiktop->text(), toplamda);
     QCOMPARE(w.DbGiren->modeli()->hucreMetni(0, 0), QStringLiteral("14.04.2026"));
-    QCOMPARE(w.DbGiren->model()->data(w.DbGiren->model()->index(0, 2), Qt::TextAlignmentRole).value<Qt::Alignment>(),
+    QCOMPARE(w.DbGiren->model()
+                 ->data(w.DbGiren->model()->index(0, 2), Qt::TextAlignmentRole)
+                 .value<Qt::Alignment>(),
              Qt::AlignRight | Qt::AlignVCenter);
 }
 
@@ -209,7 +219,8 @@ void TstKasa::yeniGelirSonSatirdaOdakta() {
     QCOMPARE(w.focusWidget(), static_cast<QWidget*>(w.DbGiren));
     QCOMPARE(guncel(w.DbGiren), QStringLiteral("satış"));
     QCOMPARE(etiketler(w), QStringList({"0,00", "1.510,00", "4,00", "1.506,00"}));
-    QCOMPARE(o.deger(QStringLiteral("Select Saat From Kasahar Where Aciklama='satış'")).toString(), QStringLiteral("16:45"));
+    QCOMPARE(o.deger(QStringLiteral("Select Saat From Kasahar Where Aciklama='satış'")).toString(),
+             QStringLiteral("16:45"));
 }
 
 void TstKasa::eksiGirenToplamiDusurur() {
@@ -262,10 +273,20 @@ void TstKasa::dogrulama_data() {
     QTest::addColumn<QString>("giren");
     QTest::addColumn<QString>("cikan");
     QTest::addColumn<QString>("mesaj");
-    QTest::newRow("ikisi boş") << "" << "" << "Giren veya Çıkan hanelerinden birine değer girmelisiniz.";
-    QTest::newRow("ikisi dolu") << "100" << "5" << "Giren veya Çıkan hanelerinden sadece birine değer girmelisiniz.";
-    QTest::newRow("sıfır boş sayılır") << "0" << "0,00" << "Giren veya Çıkan hanelerinden birine değer girmelisiniz.";
-    QTest::newRow("yalnız çıkan") << "" << "5" << "";
+    QTest::newRow("ikisi boş") << ""
+                               << ""
+                               << "Giren veya Çıkan hanelerinden birine değer girmelisiniz.";
+    QTest::newRow("ikisi dolu")
+        << "100"
+        << "5"
+        << "Giren veya Çıkan hanelerinden sadece birine değer girmelisiniz.";
+    QTest::newRow("sıfır boş sayılır")
+        << "0"
+        << "0,00"
+        << "Giren veya Çıkan hanelerinden birine değer girmelisiniz.";
+    QTest::newRow("yalnız çıkan") << ""
+                                  << "5"
+                                  << "";
 }
 
 void TstKasa::dogrulama() {
@@ -279,7 +300,8 @@ void TstKasa::dogrulama() {
     QTest::keyClicks(g.EGiren, giren);
     QTest::keyClicks(g.ECikan, cikan);
     QTest::keyClick(g.EAciklama, Qt::Key_F9);
-    QCOMPARE(o.deger(QStringLiteral("Select Count(*) From Kasahar")).toInt(), mesaj.isEmpty() ? 1 : 0);
+    QCOMPARE(o.deger(QStringLiteral("Select Count(*) From Kasahar")).toInt(),
+             mesaj.isEmpty() ? 1 : 0);
     QCOMPARE(KayitOrtami::mesajlar(), mesaj.isEmpty() ? QStringList() : QStringList{mesaj});
     if (!mesaj.isEmpty()) {
         QCOMPARE(MesajTest::Gosterilenler().first().tur, int(MesajTest::Uyari));
@@ -369,18 +391,24 @@ void TstKasa::kayitHatasiGirileniKorur() {
     o.sql(QStringLiteral("Alter Table KasaharYedek Rename To Kasahar"));
     QTest::keyClick(g.EGiren, Qt::Key_F9);
     QCOMPARE(g.result(), 1);
-    QCOMPARE(o.deger(QStringLiteral("Select Aciklama From Kasahar Where Giren=75")).toString(), QStringLiteral("kaybolmasın"));
+    QCOMPARE(o.deger(QStringLiteral("Select Aciklama From Kasahar Where Giren=75")).toString(),
+             QStringLiteral("kaybolmasın"));
 }
 
 void TstKasa::tutarAlani_data() {
     QTest::addColumn<QString>("yazilan");
     QTest::addColumn<QString>("gorunen");
     QTest::addColumn<double>("deger");
-    QTest::newRow("binlik") << "1234567" << "1.234.567" << 1234567.0;
-    QTest::newRow("üçüncü ondalık yazılmaz") << "12,345" << "12,34" << 12.34;
-    QTest::newRow("nokta virgül olur") << "7.5" << "7,5" << 7.5;
-    QTest::newRow("eksi") << "-1500,5" << "-1.500,5" << -1500.5;
-    QTest::newRow("harf yazılmaz") << "1a2" << "12" << 12.0;
+    QTest::newRow("binlik") << "1234567"
+                            << "1.234.567" << 1234567.0;
+    QTest::newRow("üçüncü ondalık yazılmaz") << "12,345"
+                                             << "12,34" << 12.34;
+    QTest::newRow("nokta virgül olur") << "7.5"
+                                       << "7,5" << 7.5;
+    QTest::newRow("eksi") << "-1500,5"
+                          << "-1.500,5" << -1500.5;
+    QTest::newRow("harf yazılmaz") << "1a2"
+                                   << "12" << 12.0;
 }
 
 void TstKasa::tutarAlani() {
@@ -422,7 +450,8 @@ void TstKasa::devirHafizasiAyniSonucuVerir() {
     }
     o.dm->DB_Zafo.Calistir(QStringLiteral("COMMIT"));
     // A row stored with a time of day still falls between its day and the next.
-    o.sql(QStringLiteral("Insert Into Kasahar (Tarih, Giren, Cikan) Values ('2026-04-20 13:30:00', 11, 0)"));
+    o.sql(QStringLiteral(
+        "Insert Into Kasahar (Tarih, Giren, Cikan) Values ('2026-04-20 13:30:00', 11, 0)"));
     KasaDevirHafizasi h;
     Sorgu ayri(Dm->DB_Zafo);
     QDate gun = kGun1;
@@ -463,7 +492,8 @@ void TstKasa::yerlesimKurali() {
     QFETCH(int, dis);
     QFETCH(QList<int>, beklenen);
     const KasaYerlesimi y = KasaYerlesimiHesapla(dis, 5);
-    QCOMPARE(QList<int>({y.girenGenislik, y.cikanSol, y.lCikanSol, y.eCiktopSol, y.lKasatopSol, y.eKasatoplamSol}),
+    QCOMPARE(QList<int>({y.girenGenislik, y.cikanSol, y.lCikanSol, y.eCiktopSol, y.lKasatopSol,
+                         y.eKasatoplamSol}),
              beklenen);
     KayitOrtami o;
     TFKasahar w;

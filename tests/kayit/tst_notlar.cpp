@@ -11,24 +11,29 @@
 
 namespace {
 
-const QString kNotUyarisi = QStringLiteral("Açıklama veya not alanlarından en az birini girmelisiniz !..");
+const QString kNotUyarisi =
+    QStringLiteral("Açıklama veya not alanlarından en az birini girmelisiniz !..");
 
 void notEkle(KayitOrtami& o, const QString& aciklama, const QString& metin = QString(),
              const QDate& tarih = QDate(2026, 1, 10)) {
-    o.sql(QStringLiteral("Insert Into Notlar (tarih, saat, aciklama, Notmetin) Values (:p1, '10:00', :p2, :p3)"),
-          {tarih, aciklama, metin});
+    o.sql(
+        QStringLiteral(
+            "Insert Into Notlar (tarih, saat, aciklama, Notmetin) Values (:p1, '10:00', :p2, :p3)"),
+        {tarih, aciklama, metin});
 }
 
 // The descriptions down the grid, and the one the cursor stands on.
 QStringList aciklamalar(TFNotlar& w) {
     QStringList l;
-    for (int r = 0; r < w.izgara()->modeli()->rowCount(); ++r) l << w.izgara()->modeli()->hucreMetni(r, 2);
+    for (int r = 0; r < w.izgara()->modeli()->rowCount(); ++r)
+        l << w.izgara()->modeli()->hucreMetni(r, 2);
     return l;
 }
 
 QString guncel(TFNotlar& w) {
     Sorgu& q = w.sorgu();
-    if (q.RecordCount() == 0 || w.izgara()->currentIndex().row() != q.RecNo()) return QStringLiteral("<yok>");
+    if (q.RecordCount() == 0 || w.izgara()->currentIndex().row() != q.RecNo())
+        return QStringLiteral("<yok>");
     return q.fieldText(QStringLiteral("Aciklama"));
 }
 
@@ -55,7 +60,8 @@ private slots:
 
 void TstNotlar::enYeniUstteEnEskiGuncel() {
     KayitOrtami o;
-    const QString uzun = QString::fromUtf8("Çarşamba günü İstanbul'da toplantı var; öncesinde ğüşiöç yazılacak.");
+    const QString uzun =
+        QString::fromUtf8("Çarşamba günü İstanbul'da toplantı var; öncesinde ğüşiöç yazılacak.");
     notEkle(o, QStringLiteral("ilk"), uzun);
     notEkle(o, QStringLiteral("ikinci"));
     notEkle(o, QStringLiteral("üçüncü"), QStringLiteral("kısa"), QDate(2020, 2, 29));
@@ -93,7 +99,8 @@ void TstNotlar::yeniNotBugunVeSimdiIleAcilir() {
     QTest::keyClick(w.izgara(), Qt::Key_F7);
     QCOMPARE(aciklamalar(w), QStringList({"Süt al", "daha yeni", "eski"}));
     QCOMPARE(guncel(w), QStringLiteral("Süt al"));
-    QCOMPARE(o.deger(QStringLiteral("Select tarih || ' ' || saat From Notlar Where Sirano=3")).toString(),
+    QCOMPARE(o.deger(QStringLiteral("Select tarih || ' ' || saat From Notlar Where Sirano=3"))
+                 .toString(),
              QStringLiteral("2026-03-05 00:00:00 09:07"));
 }
 
@@ -101,10 +108,14 @@ void TstNotlar::dogrulama_data() {
     QTest::addColumn<QString>("aciklama");
     QTest::addColumn<QString>("metin");
     QTest::addColumn<bool>("kaydedilir");
-    QTest::newRow("ikisi de boş") << "" << "" << false;
-    QTest::newRow("yalnız açıklama") << "Başlık" << "" << true;
-    QTest::newRow("yalnız not") << "" << "Gövde" << true;
-    QTest::newRow("boşluk dolu sayılır") << " " << "" << true;
+    QTest::newRow("ikisi de boş") << ""
+                                  << "" << false;
+    QTest::newRow("yalnız açıklama") << "Başlık"
+                                     << "" << true;
+    QTest::newRow("yalnız not") << ""
+                                << "Gövde" << true;
+    QTest::newRow("boşluk dolu sayılır") << " "
+                                         << "" << true;
 }
 
 void TstNotlar::dogrulama() {
@@ -121,8 +132,9 @@ void TstNotlar::dogrulama() {
     QCOMPARE(o.deger(QStringLiteral("Select Count(*) From Notlar")).toInt(), kaydedilir ? 1 : 0);
     QCOMPARE(KayitOrtami::mesajlar(), kaydedilir ? QStringList() : QStringList{kNotUyarisi});
     if (kaydedilir)
-        QCOMPARE(o.deger(QStringLiteral("Select aciklama || '|' || Notmetin From Notlar")).toString(),
-                 aciklama + QLatin1Char('|') + metin);
+        QCOMPARE(
+            o.deger(QStringLiteral("Select aciklama || '|' || Notmetin From Notlar")).toString(),
+            aciklama + QLatin1Char('|') + metin);
 }
 
 void TstNotlar::tarihDegisinceYeriDegismez() {
@@ -179,8 +191,10 @@ void TstNotlar::silinmisNotYeniKayitOlur() {
         QTest::keyClick(g->EAciklama, Qt::Key_F9);
     });
     QTest::keyClick(w.izgara(), Qt::Key_F8);
-    QCOMPARE(o.deger(QStringLiteral("Select tarih || '|' || saat From Notlar Where aciklama='yeniden'")).toString(),
-             QStringLiteral("1899-12-30 00:00:00|  :  "));
+    QCOMPARE(
+        o.deger(QStringLiteral("Select tarih || '|' || saat From Notlar Where aciklama='yeniden'"))
+            .toString(),
+        QStringLiteral("1899-12-30 00:00:00|  :  "));
     QCOMPARE(aciklamalar(w), QStringList({"yeniden", "kalan"}));
     QCOMPARE(guncel(w), QStringLiteral("yeniden"));
 }
@@ -198,7 +212,8 @@ void TstNotlar::bosTarihSifirTarihOlur() {
         QTest::keyClick(g.ETarih, Qt::Key_F9);
         QCOMPARE(g.result(), 1);
     }
-    QCOMPARE(o.deger(QStringLiteral("Select tarih From Notlar")).toString(), QStringLiteral("1899-12-30 00:00:00"));
+    QCOMPARE(o.deger(QStringLiteral("Select tarih From Notlar")).toString(),
+             QStringLiteral("1899-12-30 00:00:00"));
     TFNotlar w;
     w.show();
     QCOMPARE(w.izgara()->modeli()->hucreMetni(0, 0), QStringLiteral("30.12.1899"));
@@ -232,7 +247,8 @@ void TstNotlar::yarimSaatBirakilmaz() {
     QCOMPARE(g.ESaat->metin(), QStringLiteral("14:15"));
     QTest::keyClick(g.ESaat, Qt::Key_F9);
     QCOMPARE(g.result(), 1);
-    QCOMPARE(o.deger(QStringLiteral("Select saat From Notlar")).toString(), QStringLiteral("14:15"));
+    QCOMPARE(o.deger(QStringLiteral("Select saat From Notlar")).toString(),
+             QStringLiteral("14:15"));
 }
 
 void TstNotlar::notSiniri() {

@@ -17,7 +17,9 @@ private slots:
 
 namespace {
 
-int isaret(int x) { return (x > 0) - (x < 0); }
+int isaret(int x) {
+    return (x > 0) - (x < 0);
+}
 
 QCollator tamSiralayici() {
     QCollator k(QLocale(QLocale::Turkish, QLocale::Turkey));
@@ -33,17 +35,28 @@ void TstTurkceSira::kisayolTamSiralayiciylaAyni_data() {
     QTest::addColumn<QString>("a");
     QTest::addColumn<QString>("b");
     QTest::addColumn<int>("beklenen");
-    QTest::newRow("Cem < Çetin") << "Cem" << "Çetin" << -1;
-    QTest::newRow("Irmak < İsmail") << "Irmak" << "İsmail" << -1;
-    QTest::newRow("ılgın < Irmak") << "ılgın" << "Irmak" << -1;
-    QTest::newRow("İSTANBUL = istanbul") << "İSTANBUL" << "istanbul" << 0;
-    QTest::newRow("boşluk harften önce") << "Ali Veli" << "Alican" << -1;
-    QTest::newRow("rakam harften önce") << "A1" << "AA" << -1;
-    QTest::newRow("kısa önce") << "Ay" << "Ayşe" << -1;
-    QTest::newRow("w v'den sonra") << "Wolf" << "Veli" << 1;
-    QTest::newRow("tire yavaş yoldan") << "Ali-Can" << "Alican" << -1;
-    QTest::newRow("aksanlı yavaş yoldan") << "José" << "Jose" << 1;
-    QTest::newRow("kuyrukta yumuşak tire") << QStringLiteral("Ali") << QStringLiteral("Ali\u00AD") << 0;
+    QTest::newRow("Cem < Çetin") << "Cem"
+                                 << "Çetin" << -1;
+    QTest::newRow("Irmak < İsmail") << "Irmak"
+                                    << "İsmail" << -1;
+    QTest::newRow("ılgın < Irmak") << "ılgın"
+                                   << "Irmak" << -1;
+    QTest::newRow("İSTANBUL = istanbul") << "İSTANBUL"
+                                         << "istanbul" << 0;
+    QTest::newRow("boşluk harften önce") << "Ali Veli"
+                                         << "Alican" << -1;
+    QTest::newRow("rakam harften önce") << "A1"
+                                        << "AA" << -1;
+    QTest::newRow("kısa önce") << "Ay"
+                               << "Ayşe" << -1;
+    QTest::newRow("w v'den sonra") << "Wolf"
+                                   << "Veli" << 1;
+    QTest::newRow("tire yavaş yoldan") << "Ali-Can"
+                                       << "Alican" << -1;
+    QTest::newRow("aksanlı yavaş yoldan") << "José"
+                                          << "Jose" << 1;
+    QTest::newRow("kuyrukta yumuşak tire")
+        << QStringLiteral("Ali") << QStringLiteral("Ali\u00AD") << 0;
 }
 
 void TstTurkceSira::kisayolTamSiralayiciylaAyni() {
@@ -55,7 +68,8 @@ void TstTurkceSira::kisayolTamSiralayiciylaAyni() {
     QCOMPARE(isaret(Turkce::Karsilastir(a, b)), beklenen);
     QCOMPARE(isaret(Turkce::Karsilastir(b, a)), -beklenen);
     const QByteArray ua = a.toUtf8(), ub = b.toUtf8();
-    QCOMPARE(isaret(Turkce::KarsilastirUtf8(ua.constData(), int(ua.size()), ub.constData(), int(ub.size()))),
+    QCOMPARE(isaret(Turkce::KarsilastirUtf8(ua.constData(), int(ua.size()), ub.constData(),
+                                            int(ub.size()))),
              beklenen);
 }
 
@@ -74,9 +88,10 @@ void TstTurkceSira::rastgeleMetinler() {
         const int beklenen = isaret(tam.compare(a, b));
         const QByteArray ua = a.toUtf8(), ub = b.toUtf8();
         if (isaret(Turkce::Karsilastir(a, b)) != beklenen ||
-            isaret(Turkce::KarsilastirUtf8(ua.constData(), int(ua.size()), ub.constData(), int(ub.size()))) !=
-                beklenen)
-            QFAIL(qPrintable(QStringLiteral("'%1' ile '%2': %3 beklenirdi").arg(a, b).arg(beklenen)));
+            isaret(Turkce::KarsilastirUtf8(ua.constData(), int(ua.size()), ub.constData(),
+                                           int(ub.size()))) != beklenen)
+            QFAIL(
+                qPrintable(QStringLiteral("'%1' ile '%2': %3 beklenirdi").arg(a, b).arg(beklenen)));
     }
 }
 
