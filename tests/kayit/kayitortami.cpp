@@ -75,7 +75,7 @@ QPointer<QTimer> ModalGelince(std::function<void(QDialog*)> adim) {
     auto sayac = std::make_shared<int>(0);
     QObject::connect(zamanlayici, &QTimer::timeout, [zamanlayici, adim, sayac] {
         auto* d = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-        if (!d && ++*sayac < 500) return;
+        if (!d && ++*sayac < 2000) return;
         zamanlayici->stop();
         zamanlayici->deleteLater();
         if (d) adim(d);
