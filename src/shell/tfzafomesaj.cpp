@@ -161,8 +161,9 @@ void TFZafoMesaj::keyPressEvent(QKeyEvent* olay) {
 }
 
 void TFZafoMesaj::closeEvent(QCloseEvent* olay) {
-    setResult(2);
-    QDialog::closeEvent(olay);
+    // Closing through the window system answers 2.
+    olay->accept();
+    done(2);
 }
 
 bool TFZafoMesaj::eventFilter(QObject* nesne, QEvent* olay) {
@@ -207,6 +208,6 @@ TFSilonay::TFSilonay(QWidget* parent)
 }
 
 void TFSilonay::closeEvent(QCloseEvent* olay) {
-    setResult(2);
-    QDialog::closeEvent(olay);
+    olay->accept();
+    done(2);
 }

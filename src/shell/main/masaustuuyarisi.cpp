@@ -31,7 +31,7 @@ TMasaustuUyarisi::TMasaustuUyarisi(const Ayar& ayar, QWidget* sahip)
     bf.setPixelSize(ayar.baslikBoyu);
     bf.setBold(true);
     baslik->setFont(bf);
-    auto* kapat = new QPushButton(QStringLiteral("✕"));
+    auto* kapat = new QPushButton(QStringLiteral("×"));
     kapat->setObjectName(QStringLiteral("BKapat"));
     kapat->setAccessibleName(QStringLiteral("Kapat"));
     kapat->setFixedSize(22, 22);
@@ -41,7 +41,10 @@ TMasaustuUyarisi::TMasaustuUyarisi(const Ayar& ayar, QWidget* sahip)
     auto* resim = new QLabel;
     resim->setPixmap(ayar.resim);
     resim->setFixedWidth(ayar.resim.isNull() ? 0 : 56);
-    auto* metin = new QLabel(ayar.metin.trimmed());
+    // The blank lines of the text are kept short so it fits the small window.
+    QString gosterilen = ayar.metin.trimmed();
+    gosterilen.replace(QStringLiteral("\n\n"), QStringLiteral("\n"));
+    auto* metin = new QLabel(gosterilen);
     metin->setObjectName(QStringLiteral("Metin"));
     metin->setWordWrap(true);
     QFont mf = metin->font();
@@ -55,7 +58,8 @@ TMasaustuUyarisi::TMasaustuUyarisi(const Ayar& ayar, QWidget* sahip)
     alt->addWidget(resim, 0, Qt::AlignTop);
     alt->addWidget(metin, 1);
     auto* duzen = new QVBoxLayout(this);
-    duzen->setContentsMargins(12, 8, 8, 10);
+    duzen->setContentsMargins(10, 6, 6, 8);
+    duzen->setSpacing(4);
     duzen->addLayout(ust);
     duzen->addLayout(alt, 1);
 

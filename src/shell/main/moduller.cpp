@@ -1,13 +1,34 @@
 #include "moduller.h"
 
 #include "tfadresler.h"
+#include "tfhakkinda.h"
 #include "tfkasahar.h"
 #include "tfnotlar.h"
+#include "tftanimyedek.h"
+#include "tftemalar.h"
+#include "tfyedekle.h"
 #include "umainform.h"
+
+namespace {
+
+// A settings dialog: created, shown modally and freed by the main window.
+template <typename Diyalog>
+void diyalog(const char* ad) {
+    TFMainform::Diyaloglar().insert(QLatin1String(ad), [](QWidget* sahip) {
+        Diyalog d(sahip);
+        d.exec();
+    });
+}
+
+}  // namespace
 
 void ModulleriKaydet() {
     // Each module library adds its windows here as it lands.
     TFMainform::Moduller().insert(QStringLiteral("FADRESLER"), [] { return new TFAdresler; });
     TFMainform::Moduller().insert(QStringLiteral("FNOTLAR"), [] { return new TFNotlar; });
     TFMainform::Moduller().insert(QStringLiteral("FKASAHAR"), [] { return new TFKasahar; });
+    TFMainform::Moduller().insert(QStringLiteral("FYEDEKLE"), [] { return new TFYedekle; });
+    diyalog<TFTemalar>("TFTemalar");
+    diyalog<TFTanimyedek>("TFTanimyedek");
+    diyalog<TFHakkinda>("TFHakkinda");
 }

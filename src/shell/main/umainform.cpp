@@ -28,6 +28,9 @@
 
 TFMainform* FMainform = nullptr;
 
+// The pictures are compiled into this static library.
+static void simgeKaynaklari() { Q_INIT_RESOURCE(simgeler); }
+
 QHash<QString, TFMainform::ModulFabrikasi>& TFMainform::Moduller() {
     static QHash<QString, ModulFabrikasi> m;
     return m;
@@ -52,6 +55,7 @@ TFMainform::TFMainform(TDm& dm, bool tepsiVar, QWidget* parent)
       TrayMenu(new QMenu(this)),
       MyTime(new QTimer(this)),
       FormPlace(QStringLiteral("Zafo"), QStringLiteral("Kovimaro"), Yerlesim::Depo::Yerel) {
+    simgeKaynaklari();
     setObjectName(QStringLiteral("FMainform"));
     setWindowTitle(QStringLiteral("Kovimaro - Kişisel Ajandanız ..."));
     setWindowIcon(QIcon(QStringLiteral(":/simgeler/kovimaro.svg")));
@@ -336,6 +340,9 @@ void TFMainform::BirAlertMesajGoster() {
         "\nProgramınız kullanıma hazır olarak beklemektedir.\n\nÇalıştırmak için aşağıda "
         "programın simgesini bulup bir kere tıklamanız yeterlidir.\n");
     ayar.resim = QIcon(QStringLiteral(":/simgeler/kovimaro.svg")).pixmap(48, 48);
+    // Heights as the alert's fonts were given, in the pixels of this desktop.
+    ayar.metinBoyu = 13;
+    ayar.baslikBoyu = 15;
     Sessizce([&] {
         alert_ = new TMasaustuUyarisi(ayar, this);
         connect(alert_, &TMasaustuUyarisi::kapandi, this, &TFMainform::AlertMesajKapat);
