@@ -5,6 +5,7 @@
 #include <QKeyEvent>
 #include <QMenu>
 #include <QStyle>
+#include <QTextCursor>
 #include <QTimer>
 #include <QToolButton>
 #include <QWidgetAction>
@@ -226,4 +227,32 @@ void TutarAlani::yazilirken(const QString& yazilan) {
     }
     onceki_ = text();
     emit degerDegisti(deger());
+}
+
+// ---------------------------------------------------------------- note field
+
+NotAlani::NotAlani(int enFazla, QWidget* parent) : QPlainTextEdit(parent), enFazla_(enFazla) {
+    setTabChangesFocus(true);
+    connect(this, &QPlainTextEdit::textChanged, this, &NotAlani::sinirla);
+}
+
+void NotAlani::sinirla() {
+    if (sinirlaniyor_) return;
+    const int fazla = toPlainText().size() - enFazla_;
+    if (fazla <= 0) return;
+    sinirlaniyor_ = true;
+    // What was just typed or pasted stands before the cursor: that part goes.
+    // Text put in from outside (the cursor at its start) loses its end instead.
+    QTextCursor imlec = textCursor();
+    const int konum = imlec.position();
+    if (konum >= fazla) {
+        imlec.setPosition(konum - fazla);
+        imlec.setPosition(konum, QTextCursor::KeepAnchor);
+    } else {
+        imlec.movePosition(QTextCursor::End);
+        imlec.movePosition(QTextCursor::Left, QTextCursor::KeepAnchor, fazla);
+    }
+    imlec.removeSelectedText();
+    setTextCursor(imlec);
+    sinirlaniyor_ = false;
 }

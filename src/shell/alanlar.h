@@ -2,6 +2,7 @@
 
 #include <QDate>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 
 class QToolButton;
 class QCalendarWidget;
@@ -73,4 +74,20 @@ signals:
 private:
     void yazilirken(const QString& metin);
     QString onceki_;
+};
+
+// A multi-line note: Enter starts a new line, Tab leaves the field, and it
+// holds no more characters than its column does (line breaks count).
+class NotAlani : public QPlainTextEdit {
+    Q_OBJECT
+
+public:
+    explicit NotAlani(int enFazla, QWidget* parent = nullptr);
+
+    int enFazla() const { return enFazla_; }
+
+private:
+    void sinirla();
+    int enFazla_;
+    bool sinirlaniyor_ = false;
 };

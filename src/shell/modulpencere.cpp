@@ -22,14 +22,14 @@ void ModulPencere::showEvent(QShowEvent* olay) {
     if (yuklendi_) return;
     yuklendi_ = true;
     QWidget* cerceve = qobject_cast<QMdiSubWindow*>(parentWidget());
-    yerlesim_.Yukle(cerceve ? cerceve : this, baslik_);
+    yerlesim_.Yukle(cerceve ? cerceve : this, basliklar_);
 }
 
 void ModulPencere::closeEvent(QCloseEvent* olay) {
     if (!kaydedildi_) {
         kaydedildi_ = true;
         QWidget* cerceve = qobject_cast<QMdiSubWindow*>(parentWidget());
-        yerlesim_.Kaydet(cerceve ? cerceve : this, baslik_);
+        yerlesim_.Kaydet(cerceve ? cerceve : this, basliklar_);
     }
     QWidget::closeEvent(olay);
 }

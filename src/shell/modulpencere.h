@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QWidget>
 
 #include "yerlesim.h"
@@ -22,13 +23,14 @@ public:
 
 protected:
     // The grid whose column layout is kept with the placement.
-    void setYerlesimBasligi(QHeaderView* baslik) { baslik_ = baslik; }
+    void setYerlesimBasligi(QHeaderView* baslik) { basliklar_ = {baslik}; }
+    void setYerlesimBasliklari(const QList<QHeaderView*>& basliklar) { basliklar_ = basliklar; }
     void showEvent(QShowEvent* olay) override;
     void closeEvent(QCloseEvent* olay) override;
 
 private:
     Yerlesim yerlesim_;
-    QHeaderView* baslik_ = nullptr;
+    QList<QHeaderView*> basliklar_;
     bool yuklendi_ = false;
     bool kaydedildi_ = false;
 };

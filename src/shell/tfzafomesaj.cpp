@@ -95,6 +95,8 @@ void TFZafoMesaj::hazirla(const QString& metin, int tur, bool gorunur1, bool gor
         HataMesaj->setPlainText(metin);
         break;
     case 2:
+        // A warning may name its button ("Devam"); otherwise it reads "Tamam".
+        if (!baslik1.isEmpty()) BUyari->setText(baslik1);
         Uyarimesaj->setPlainText(metin);
         break;
     case 3:

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QString>
 #include <memory>
 
@@ -20,6 +21,9 @@ public:
 
     void Yukle(QWidget* pencere, QHeaderView* baslik = nullptr) const;
     void Kaydet(const QWidget* pencere, const QHeaderView* baslik = nullptr) const;
+    // Windows with more than one grid (the cash book) keep every grid's columns.
+    void Yukle(QWidget* pencere, const QList<QHeaderView*>& basliklar) const;
+    void Kaydet(const QWidget* pencere, const QList<QHeaderView*>& basliklar) const;
 
     // Saving can be switched off and on (the main window does, going to the tray).
     bool kayitAcik = true;

@@ -11,10 +11,10 @@
 
 namespace {
 
+// The file keeps its texts in UTF-8: comparing them as they are spares a
+// conversion for every comparison of a sort.
 int turkceHarmanla(void*, int uzA, const void* a, int uzB, const void* b) {
-    const QStringView sa(static_cast<const char16_t*>(a), uzA / 2);
-    const QStringView sb(static_cast<const char16_t*>(b), uzB / 2);
-    return Turkce::Karsilastir(sa, sb);
+    return Turkce::KarsilastirUtf8(static_cast<const char*>(a), uzA, static_cast<const char*>(b), uzB);
 }
 
 QString sqliteHatasi(sqlite3* db) { return QString::fromUtf8(sqlite3_errmsg(db)); }
@@ -27,7 +27,8 @@ void Baglanti::Open() {
     if (db_) return;
     sqlite3* db = nullptr;
     const QByteArray yol = QFile::encodeName(yol_);
-    int rc = sqlite3_open_v2(yol.constData(), &db, SQLITE_OPEN_READWRITE, nullptr);
+    // One thread uses the connection: SQLite need not lock it for every call.
+    int rc = sqlite3_open_v2(yol.constData(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX, nullptr);
     if (rc != SQLITE_OK) {
         QString hata = db ? sqliteHatasi(db) : QStringLiteral("bellek yetersiz");
         sqlite3_close(db);
@@ -42,7 +43,7 @@ void Baglanti::Open() {
         throw DbHatasi(QStringLiteral("Veritabanı açılamadı: %1 (%2)").arg(yol_, hata));
     }
     sqlite3_busy_timeout(db, 5000);
-    sqlite3_create_collation_v2(db, Turkce::kHarmanlama, SQLITE_UTF16_ALIGNED, nullptr,
+    sqlite3_create_collation_v2(db, Turkce::kHarmanlama, SQLITE_UTF8, nullptr,
                                 turkceHarmanla, nullptr);
     db_ = db;
 }

@@ -25,9 +25,10 @@ QVariant sutunDegeri(sqlite3_stmt* st, int i) {
     case SQLITE_FLOAT:
         return QVariant(sqlite3_column_double(st, i));
     case SQLITE_TEXT: {
-        const void* p = sqlite3_column_text16(st, i);
-        int n = sqlite3_column_bytes16(st, i) / 2;
-        return QVariant(QString(static_cast<const QChar*>(p), n));
+        // The file keeps UTF-8: read it as it is, without SQLite converting it first.
+        const auto* p = reinterpret_cast<const char*>(sqlite3_column_text(st, i));
+        const int n = sqlite3_column_bytes(st, i);
+        return QVariant(QString::fromUtf8(p, n));
     }
     case SQLITE_BLOB: {
         const void* p = sqlite3_column_blob(st, i);

@@ -14,6 +14,8 @@ const QLocale& Yerel();
 // (Çetin after Cem, İsmail after Irmak; İ equals i and I equals ı).
 int Karsilastir(QStringView a, QStringView b);
 bool Esit(QStringView a, QStringView b);
+// The same order over UTF-8 texts, as the database hands them to its collation.
+int KarsilastirUtf8(const char* a, int uzA, const char* b, int uzB);
 
 // The name under which the data module's connection knows this order in SQL:
 // "ORDER BY Ad COLLATE TURKCE".

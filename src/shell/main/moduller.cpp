@@ -2,7 +2,10 @@
 
 #include "alarm.h"
 #include "tfajanda.h"
+#include "tfadresler.h"
 #include "tfhakkinda.h"
+#include "tfkasahar.h"
+#include "tfnotlar.h"
 #include "tftanimyedek.h"
 #include "tftemalar.h"
 #include "tfyedekle.h"
@@ -24,6 +27,9 @@ void diyalog(const char* ad) {
 void ModulleriKaydet() {
     TFMainform::Moduller().insert(QStringLiteral("FAJANDA"), [] { return new TFAjanda; });
     TFMainform::AlarmKontrolu() = [] { AlarmKontrol(); };
+    TFMainform::Moduller().insert(QStringLiteral("FADRESLER"), [] { return new TFAdresler; });
+    TFMainform::Moduller().insert(QStringLiteral("FNOTLAR"), [] { return new TFNotlar; });
+    TFMainform::Moduller().insert(QStringLiteral("FKASAHAR"), [] { return new TFKasahar; });
     TFMainform::Moduller().insert(QStringLiteral("FYEDEKLE"), [] { return new TFYedekle; });
     diyalog<TFTemalar>("TFTemalar");
     diyalog<TFTanimyedek>("TFTanimyedek");

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QObject>
+
+class Baglanti;
+class QAbstractButton;
+class QWidget;
+
+// The connection, opened on demand; a failure here is ignored, and the
+// statement that follows reports it.
+void BaglantiyiAc(Baglanti& db);
+
+// The keys of a record window's four actions (address book, notes, cash
+// book): Esc presses the close button, F3 delete, F7 new and F8 change,
+// whatever Shift, Ctrl or Alt say. Every other key keeps its usual meaning.
+class IslemTuslari : public QObject {
+    Q_OBJECT
+
+public:
+    IslemTuslari(QAbstractButton* yeni, QAbstractButton* duzelt, QAbstractButton* sil,
+                 QAbstractButton* cikis, QObject* parent);
+
+    // The widget passes its key presses through here first.
+    void izle(QWidget* w);
+
+protected:
+    bool eventFilter(QObject* nesne, QEvent* olay) override;
+
+private:
+    QAbstractButton* yeni_;
+    QAbstractButton* duzelt_;
+    QAbstractButton* sil_;
+    QAbstractButton* cikis_;
+};
