@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <QVariant>
+
+#include "logo.h"
+
+namespace Logo {
+
+// Rows of one SELECT: NULL is an invalid QVariant, whole numbers qint64,
+// other numbers double, dates QDateTime, everything else text.
+struct Tablo {
+    QStringList sutunlar;
+    QList<QVariantList> satirlar;
+};
+
+// One read-only session with the ERP's SQL Server through unixODBC and the
+// FreeTDS driver. The handles are freed when the session ends.
+class Oturum {
+public:
+    Oturum();
+    ~Oturum();
+    Oturum(const Oturum&) = delete;
+    Oturum& operator=(const Oturum&) = delete;
+
+    // Logs in; raises Hata (Baglanti) with the driver's diagnostics.
+    void Ac(const Bilgiler& bilgi);
+    // Logs in with a connection string of the caller's (tests reach the test server's port this way).
+    void AcMetinle(const QString& baglantiMetni);
+    bool Acik() const { return dbc_ != nullptr && bagli_; }
+    void Kapat();
+
+    // Sends the statement as it stands and reads every row; raises Hata (Sorgu).
+    Tablo Sorgula(const QString& sql);
+
+private:
+    void* env_ = nullptr;
+    void* dbc_ = nullptr;
+    bool bagli_ = false;
+};
+
+// Logs in, runs one statement and logs out: what the working parameters'
+// test and the viewer need. Raises Hata.
+Tablo Oku(const Bilgiler& bilgi, const QStringList& satirlar);
+
+}  // namespace Logo
