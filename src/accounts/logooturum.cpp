@@ -3,7 +3,6 @@
 #include <sql.h>
 #include <sqlext.h>
 
-#include <QDateTime>
 #include <vector>
 
 namespace Logo {
@@ -19,7 +18,8 @@ std::vector<SQLWCHAR> Genis(const QString& metin) {
 }
 
 QString Metin(const SQLWCHAR* p, qsizetype uzunluk) {
-    return QString::fromUtf16(reinterpret_cast<const char16_t*>(p), uzunluk);
+    // A plain copy: the driver's UTF-16 needs no byte-order checks.
+    return QString(reinterpret_cast<const QChar*>(p), uzunluk);
 }
 
 // The driver's own words, kept in the raised error for anyone who looks.
@@ -38,88 +38,12 @@ QString Teshis(SQLSMALLINT tur, SQLHANDLE h) {
     return satirlar.isEmpty() ? QStringLiteral("ODBC") : satirlar.join(QLatin1Char('\n'));
 }
 
-enum class Tur { Metin, Tamsayi, Ondalik, Tarih };
-
-Tur TurSec(SQLSMALLINT sqlTuru) {
-    switch (sqlTuru) {
-        case SQL_INTEGER:
-        case SQL_SMALLINT:
-        case SQL_TINYINT:
-        case SQL_BIGINT:
-        case SQL_BIT:
-            return Tur::Tamsayi;
-        case SQL_REAL:
-        case SQL_FLOAT:
-        case SQL_DOUBLE:
-        case SQL_NUMERIC:
-        case SQL_DECIMAL:
-            return Tur::Ondalik;
-        case SQL_TYPE_DATE:
-        case SQL_TYPE_TIMESTAMP:
-            return Tur::Tarih;
-        default:
-            return Tur::Metin;
-    }
-}
-
 struct Deyim {
     SQLHSTMT h = SQL_NULL_HSTMT;
     ~Deyim() {
         if (h != SQL_NULL_HSTMT) SQLFreeHandle(SQL_HANDLE_STMT, h);
     }
 };
-
-QVariant MetinAl(SQLHSTMT st, SQLUSMALLINT sutun) {
-    SQLWCHAR tampon[256];
-    QString sonuc;
-    for (;;) {
-        SQLLEN gosterge = 0;
-        const SQLRETURN rc = SQLGetData(st, sutun, SQL_C_WCHAR, tampon, sizeof(tampon), &gosterge);
-        if (rc == SQL_NO_DATA) break;
-        if (!SQL_SUCCEEDED(rc)) throw Hata(Hata::Asama::Sorgu, Teshis(SQL_HANDLE_STMT, st));
-        if (gosterge == SQL_NULL_DATA) return QVariant();
-        const qsizetype sigan = qsizetype(sizeof(tampon) / sizeof(SQLWCHAR)) - 1;
-        if (gosterge == SQL_NO_TOTAL || gosterge / qsizetype(sizeof(SQLWCHAR)) > sigan) {
-            sonuc += Metin(tampon, sigan);  // more follows in the next call
-            continue;
-        }
-        sonuc += Metin(tampon, gosterge / qsizetype(sizeof(SQLWCHAR)));
-        break;
-    }
-    if (sonuc.isNull()) sonuc = QLatin1String("");
-    return sonuc;
-}
-
-QVariant HucreAl(SQLHSTMT st, SQLUSMALLINT sutun, Tur tur) {
-    SQLLEN gosterge = 0;
-    SQLRETURN rc = SQL_SUCCESS;
-    switch (tur) {
-        case Tur::Metin:
-            return MetinAl(st, sutun);
-        case Tur::Tamsayi: {
-            SQLBIGINT d = 0;
-            rc = SQLGetData(st, sutun, SQL_C_SBIGINT, &d, sizeof(d), &gosterge);
-            if (SQL_SUCCEEDED(rc) && gosterge != SQL_NULL_DATA) return QVariant(qint64(d));
-            break;
-        }
-        case Tur::Ondalik: {
-            double d = 0;
-            rc = SQLGetData(st, sutun, SQL_C_DOUBLE, &d, sizeof(d), &gosterge);
-            if (SQL_SUCCEEDED(rc) && gosterge != SQL_NULL_DATA) return QVariant(d);
-            break;
-        }
-        case Tur::Tarih: {
-            SQL_TIMESTAMP_STRUCT t{};
-            rc = SQLGetData(st, sutun, SQL_C_TYPE_TIMESTAMP, &t, sizeof(t), &gosterge);
-            if (SQL_SUCCEEDED(rc) && gosterge != SQL_NULL_DATA)
-                return QDateTime(QDate(t.year, t.month, t.day),
-                                 QTime(t.hour, t.minute, t.second, int(t.fraction / 1000000)));
-            break;
-        }
-    }
-    if (!SQL_SUCCEEDED(rc)) throw Hata(Hata::Asama::Sorgu, Teshis(SQL_HANDLE_STMT, st));
-    return QVariant();
-}
 
 }  // namespace
 
@@ -170,43 +94,136 @@ void Oturum::AcMetinle(const QString& baglantiMetni) {
     bagli_ = true;
 }
 
-Tablo Oturum::Sorgula(const QString& sql) {
+namespace {
+
+// Every column is read as text: the viewer shows text, and the driver turns
+// numbers and dates into text itself.
+constexpr SQLLEN kBlokMetinSiniri = 4000;  // longer (or unbounded) columns go cell by cell
+constexpr size_t kBlokBaytlari = size_t(4) << 20;
+
+[[noreturn]] void SorguHatasi(SQLHSTMT st) { throw Hata(Hata::Asama::Sorgu, Teshis(SQL_HANDLE_STMT, st)); }
+
+// Many rows per call into bound buffers, each as wide as the column's declared size.
+void BloklaOku(SQLHSTMT st, const std::vector<SQLLEN>& boylar, MetinTablosu& t) {
+    const size_t sutun = boylar.size();
+    std::vector<SQLLEN> genislik(sutun);
+    size_t satirBaytlari = 0;
+    for (size_t c = 0; c < sutun; ++c) {
+        genislik[c] = (boylar[c] + 1) * SQLLEN(sizeof(SQLWCHAR));
+        satirBaytlari += size_t(genislik[c]);
+    }
+    const size_t blok = qBound<size_t>(1, kBlokBaytlari / qMax<size_t>(satirBaytlari, 1), 1024);
+    std::vector<std::vector<SQLWCHAR>> veri(sutun);
+    std::vector<std::vector<SQLLEN>> gosterge(sutun);
+    SQLULEN gelen = 0;
+    std::vector<SQLUSMALLINT> durumlar(blok, 0);
+    if (!SQL_SUCCEEDED(SQLSetStmtAttr(st, SQL_ATTR_ROW_ARRAY_SIZE,
+                                      reinterpret_cast<SQLPOINTER>(static_cast<SQLULEN>(blok)), 0)) ||
+        !SQL_SUCCEEDED(SQLSetStmtAttr(st, SQL_ATTR_ROWS_FETCHED_PTR, &gelen, 0)) ||
+        !SQL_SUCCEEDED(SQLSetStmtAttr(st, SQL_ATTR_ROW_STATUS_PTR, durumlar.data(), 0)))
+        SorguHatasi(st);
+    for (size_t c = 0; c < sutun; ++c) {
+        veri[c].assign(blok * size_t(genislik[c]) / sizeof(SQLWCHAR), 0);
+        gosterge[c].assign(blok, 0);
+        if (!SQL_SUCCEEDED(SQLBindCol(st, SQLUSMALLINT(c + 1), SQL_C_WCHAR, veri[c].data(), genislik[c],
+                                      gosterge[c].data())))
+            SorguHatasi(st);
+    }
+    for (;;) {
+        const SQLRETURN f = SQLFetch(st);
+        if (f == SQL_NO_DATA) break;
+        if (!SQL_SUCCEEDED(f)) SorguHatasi(st);
+        for (size_t r = 0; r < size_t(gelen); ++r) {
+            if (durumlar[r] == SQL_ROW_ERROR || durumlar[r] == SQL_ROW_NOROW) continue;
+            for (size_t c = 0; c < sutun; ++c) {
+                const SQLLEN g = gosterge[c][r];
+                if (g == SQL_NULL_DATA) {
+                    t.bosEkle();
+                    continue;
+                }
+                // A value longer than its declared size comes cut at the buffer's end.
+                const SQLLEN sigan = genislik[c] / SQLLEN(sizeof(SQLWCHAR)) - 1;
+                const SQLLEN n = (g == SQL_NO_TOTAL) ? sigan : qMin(g / SQLLEN(sizeof(SQLWCHAR)), sigan);
+                const SQLWCHAR* p = veri[c].data() + r * size_t(sigan + 1);
+                t.ekle(QStringView(reinterpret_cast<const char16_t*>(p), qsizetype(n)));
+            }
+        }
+    }
+}
+
+// One call per cell, in pieces, for columns of no fixed size.
+void TekTekOku(SQLHSTMT st, size_t sutun, MetinTablosu& t) {
+    SQLWCHAR tampon[512];
+    const qsizetype sigan = qsizetype(sizeof(tampon) / sizeof(SQLWCHAR)) - 1;
+    for (;;) {
+        const SQLRETURN f = SQLFetch(st);
+        if (f == SQL_NO_DATA) break;
+        if (!SQL_SUCCEEDED(f)) SorguHatasi(st);
+        for (size_t c = 0; c < sutun; ++c) {
+            QString s;
+            bool bos = false;
+            for (;;) {
+                SQLLEN g = 0;
+                const SQLRETURN rc = SQLGetData(st, SQLUSMALLINT(c + 1), SQL_C_WCHAR, tampon, sizeof(tampon), &g);
+                if (rc == SQL_NO_DATA) break;
+                if (!SQL_SUCCEEDED(rc)) SorguHatasi(st);
+                if (g == SQL_NULL_DATA) {
+                    bos = true;
+                    break;
+                }
+                if (g == SQL_NO_TOTAL || g / qsizetype(sizeof(SQLWCHAR)) > sigan) {
+                    s += Metin(tampon, sigan);  // more follows in the next call
+                    continue;
+                }
+                s += Metin(tampon, g / qsizetype(sizeof(SQLWCHAR)));
+                break;
+            }
+            if (bos)
+                t.bosEkle();
+            else
+                t.ekle(s);
+        }
+    }
+}
+
+}  // namespace
+
+MetinTablosu Oturum::Sorgula(const QString& sql) {
     if (!Acik()) throw Hata(Hata::Asama::Baglanti, QStringLiteral("Bağlantı açık değil"));
     Deyim d;
     if (!SQL_SUCCEEDED(SQLAllocHandle(SQL_HANDLE_STMT, dbc_, &d.h)))
         throw Hata(Hata::Asama::Sorgu, Teshis(SQL_HANDLE_DBC, dbc_));
 
     std::vector<SQLWCHAR> metin = Genis(sql);
-    const SQLRETURN rc = SQLExecDirectW(d.h, metin.data(), SQL_NTS);
-    if (!SQL_SUCCEEDED(rc)) throw Hata(Hata::Asama::Sorgu, Teshis(SQL_HANDLE_STMT, d.h));
+    if (!SQL_SUCCEEDED(SQLExecDirectW(d.h, metin.data(), SQL_NTS))) SorguHatasi(d.h);
 
-    Tablo t;
+    MetinTablosu t;
     SQLSMALLINT sutunSayisi = 0;
     SQLNumResultCols(d.h, &sutunSayisi);
-    std::vector<Tur> turler;
-    for (SQLUSMALLINT c = 1; c <= SQLUSMALLINT(sutunSayisi); ++c) {
+    QStringList adlar;
+    std::vector<SQLLEN> boylar;
+    bool blokla = true;
+    for (SQLUSMALLINT c = 1; c <= SQLUSMALLINT(qMax<SQLSMALLINT>(sutunSayisi, 0)); ++c) {
         SQLWCHAR ad[256] = {};
-        SQLSMALLINT adUzunluk = 0, sqlTuru = 0, ondalik = 0, bos = 0;
-        SQLULEN boy = 0;
-        if (!SQL_SUCCEEDED(SQLDescribeColW(d.h, c, ad, 256, &adUzunluk, &sqlTuru, &boy, &ondalik, &bos)))
-            throw Hata(Hata::Asama::Sorgu, Teshis(SQL_HANDLE_STMT, d.h));
-        t.sutunlar << Metin(ad, qMin<qsizetype>(adUzunluk, 255));
-        turler.push_back(TurSec(sqlTuru));
+        SQLSMALLINT adUzunluk = 0;
+        SQLLEN boy = 0;
+        if (!SQL_SUCCEEDED(SQLColAttributeW(d.h, c, SQL_DESC_NAME, ad, sizeof(ad), &adUzunluk, nullptr)) ||
+            !SQL_SUCCEEDED(SQLColAttributeW(d.h, c, SQL_DESC_DISPLAY_SIZE, nullptr, 0, nullptr, &boy)))
+            SorguHatasi(d.h);
+        adlar << Metin(ad, qMin<qsizetype>(adUzunluk / qsizetype(sizeof(SQLWCHAR)), 255));
+        if (boy <= 0 || boy > kBlokMetinSiniri) blokla = false;
+        boylar.push_back(boy);
     }
-    for (;;) {
-        const SQLRETURN f = SQLFetch(d.h);
-        if (f == SQL_NO_DATA) break;
-        if (!SQL_SUCCEEDED(f)) throw Hata(Hata::Asama::Sorgu, Teshis(SQL_HANDLE_STMT, d.h));
-        QVariantList satir;
-        satir.reserve(sutunSayisi);
-        for (SQLUSMALLINT c = 1; c <= SQLUSMALLINT(sutunSayisi); ++c)
-            satir << HucreAl(d.h, c, turler[c - 1]);
-        t.satirlar << std::move(satir);
-    }
+    t.setSutunlar(adlar);
+    if (boylar.empty()) return t;
+    if (blokla)
+        BloklaOku(d.h, boylar, t);
+    else
+        TekTekOku(d.h, boylar.size(), t);
     return t;
 }
 
-Tablo Oku(const Bilgiler& bilgi, const QStringList& satirlar) {
+MetinTablosu Oku(const Bilgiler& bilgi, const QStringList& satirlar) {
     Oturum o;
     o.Ac(bilgi);
     return o.Sorgula(satirlar.join(QLatin1Char('\n')));

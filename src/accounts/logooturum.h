@@ -1,20 +1,12 @@
 #pragma once
 
-#include <QList>
 #include <QString>
 #include <QStringList>
-#include <QVariant>
 
 #include "logo.h"
+#include "metintablosu.h"
 
 namespace Logo {
-
-// Rows of one SELECT: NULL is an invalid QVariant, whole numbers qint64,
-// other numbers double, dates QDateTime, everything else text.
-struct Tablo {
-    QStringList sutunlar;
-    QList<QVariantList> satirlar;
-};
 
 // One read-only session with the ERP's SQL Server through unixODBC and the
 // FreeTDS driver. The handles are freed when the session ends.
@@ -32,8 +24,9 @@ public:
     bool Acik() const { return dbc_ != nullptr && bagli_; }
     void Kapat();
 
-    // Sends the statement as it stands and reads every row; raises Hata (Sorgu).
-    Tablo Sorgula(const QString& sql);
+    // Sends the statement as it stands and reads every row as text (numbers and
+    // dates as the driver writes them); raises Hata (Sorgu).
+    MetinTablosu Sorgula(const QString& sql);
 
 private:
     void* env_ = nullptr;
@@ -43,6 +36,6 @@ private:
 
 // Logs in, runs one statement and logs out: what the working parameters'
 // test and the viewer need. Raises Hata.
-Tablo Oku(const Bilgiler& bilgi, const QStringList& satirlar);
+MetinTablosu Oku(const Bilgiler& bilgi, const QStringList& satirlar);
 
 }  // namespace Logo

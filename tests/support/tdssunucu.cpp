@@ -49,7 +49,8 @@ void u64(QByteArray& b, quint64 v) {
     for (int i = 0; i < 8; ++i) b.append(char((v >> (8 * i)) & 0xFF));
 }
 void ucs2(QByteArray& b, const QString& s) {
-    for (QChar c : s) u16(b, c.unicode());
+    static_assert(Q_BYTE_ORDER == Q_LITTLE_ENDIAN, "UCS-2 goes out little-endian as it is in memory");
+    b.append(reinterpret_cast<const char*>(s.utf16()), s.size() * 2);
 }
 void bVarchar(QByteArray& b, const QString& s) {  // length in characters, one byte
     u8(b, quint8(s.size()));
@@ -151,8 +152,16 @@ TdsSunucu::Yanit TdsSunucu::Yanit::Sonuc(const QList<Sutun>& sutunlar,
 
 TdsSunucu::Yanit TdsSunucu::Yanit::Bos() { return Yanit(); }
 
+TdsSunucu::Yanit TdsSunucu::Yanit::Hazir(const QByteArray& kodlanmis) {
+    Yanit y;
+    y.hazir = kodlanmis;
+    return y;
+}
+
 QByteArray TdsSunucu::Kodla(const Yanit& y, quint32 surum) {
+    if (!y.hazir.isEmpty()) return y.hazir;
     QByteArray b;
+    b.reserve(64 + y.satirlar.size() * (1 + y.sutunlar.size() * 24));
     if (y.hataNo != 0) {
         hataJetonu(b, y.hataNo, y.hataMetni, 16, surum);
         bitti(b, kBittiHata, 0, surum);
@@ -177,12 +186,12 @@ QByteArray TdsSunucu::Kodla(const Yanit& y, quint32 surum) {
                 break;
             case Sutun::NVarchar:
                 u8(b, 0xE7);
-                u16(b, 8000);
+                u16(b, quint16(qBound(1, s.boy, 4000) * 2));
                 b.append(kHarmanlama, 5);
                 break;
             case Sutun::Varchar:
                 u8(b, 0xA7);
-                u16(b, 8000);
+                u16(b, quint16(qBound(1, s.boy, 8000)));
                 b.append(kHarmanlama, 5);
                 break;
         }
@@ -579,10 +588,11 @@ void TdsSunucu::temizle() {
 
 QList<TdsSunucu::Sutun> LogoCariSutunlari() {
     using S = TdsSunucu::Sutun;
-    return {{QStringLiteral("Carisira"), S::Int},  {QStringLiteral("CariKod"), S::NVarchar},
-            {QStringLiteral("Unvan"), S::NVarchar}, {QStringLiteral("Adres1"), S::NVarchar},
-            {QStringLiteral("Adres2"), S::NVarchar}, {QStringLiteral("Adres3"), S::NVarchar},
-            {QStringLiteral("Telefon1"), S::NVarchar}, {QStringLiteral("Telefon2"), S::NVarchar},
-            {QStringLiteral("Faks"), S::NVarchar},  {QStringLiteral("VergiNo"), S::NVarchar},
-            {QStringLiteral("VergiDa"), S::NVarchar}};
+    // Sizes as the ERP declares its card columns.
+    return {{QStringLiteral("Carisira"), S::Int, 0},       {QStringLiteral("CariKod"), S::NVarchar, 101},
+            {QStringLiteral("Unvan"), S::NVarchar, 201},    {QStringLiteral("Adres1"), S::NVarchar, 201},
+            {QStringLiteral("Adres2"), S::NVarchar, 201},   {QStringLiteral("Adres3"), S::NVarchar, 21},
+            {QStringLiteral("Telefon1"), S::NVarchar, 51},  {QStringLiteral("Telefon2"), S::NVarchar, 51},
+            {QStringLiteral("Faks"), S::NVarchar, 51},      {QStringLiteral("VergiNo"), S::NVarchar, 16},
+            {QStringLiteral("VergiDa"), S::NVarchar, 31}};
 }

@@ -19,6 +19,7 @@ public:
         enum Tur { NVarchar, Varchar, Int };  // Varchar: text in code page 1254
         QString ad;
         Tur tur = NVarchar;
+        int boy = 200;  // declared size in characters (up to 4000)
     };
 
     // One answer to a batch: an error, a result set, or nothing but "done".
@@ -28,10 +29,14 @@ public:
         QList<Sutun> sutunlar;
         QList<QVariantList> satirlar;  // invalid QVariant: NULL
         bool sonucVar = false;
+        QByteArray hazir;  // tokens encoded in advance with Kodla; sent as they are
 
         static Yanit Hata(int no, const QString& metin);
         static Yanit Sonuc(const QList<Sutun>& sutunlar, const QList<QVariantList>& satirlar);
         static Yanit Bos();
+        // A large answer encoded once, so that a benchmark times the client and
+        // not the stand-in's encoding.
+        static Yanit Hazir(const QByteArray& kodlanmis);
     };
     using Yanitlayici = std::function<Yanit(const QString& sql)>;
 
@@ -63,8 +68,7 @@ public:
     QList<Giris> girisler() const;
     void temizle();
 
-    // Turns a result set into the TDS tokens the server sends (for benchmarks
-    // that want to know what the server's side costs).
+    // Turns an answer into the TDS tokens the server sends.
     static QByteArray Kodla(const Yanit& yanit, quint32 tdsSurumu);
 
 private:
