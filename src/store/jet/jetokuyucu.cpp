@@ -1,0 +1,326 @@
+#include "jetokuyucu.h"
+
+// glib first: mdbtools.h uses its types without including it for C++.
+#include <glib.h>
+#include <mdbtools.h>
+
+#include <QFile>
+#include <QFileInfo>
+#include <QtEndian>
+#include <functional>
+#include <memory>
+#include <vector>
+
+#include "dbhatasi.h"
+#include "jetbaslik.h"
+
+namespace Jet::Dogrudan {
+
+namespace {
+
+constexpr int kOfsetMaskesi = 0x1FFF;
+constexpr unsigned kEnFazlaIndeks = 256;  // Jet allows 32 per table
+
+[[noreturn]] void hasarli(const QString& ayrinti) {
+    throw DbHatasi(QStringLiteral("Jet dosyası okunamadı (%1).").arg(ayrinti));
+}
+
+// An open file; the memory form keeps its bytes alive for the library's stream.
+struct Acik {
+    MdbHandle* mdb = nullptr;
+    QByteArray veri;
+    qint64 sayfaSayisi = 0;
+    int surum = 0;
+    Acik() = default;
+    Acik(const Acik&) = delete;
+    Acik& operator=(const Acik&) = delete;
+    ~Acik() {
+        if (mdb) mdb_close(mdb);
+    }
+};
+
+void ac(Acik& a, const Kaynak& k) {
+    qint64 boy = 0;
+    if (k.bellekte) {
+        a.surum = Baslik::Surum(k.veri.constData(), k.veri.size());
+        if (a.surum < 0) throw DbHatasi(QStringLiteral("Dosya bir Jet veritabanı değil."));
+        a.veri = k.veri;
+        a.mdb = mdb_open_buffer(a.veri.data(), static_cast<size_t>(a.veri.size()), MDB_NOFLAGS);
+        boy = a.veri.size();
+    } else {
+        const QByteArray baslik = Baslik::Oku(k.yol);
+        a.surum = Baslik::Surum(baslik.constData(), baslik.size());
+        if (a.surum < 0)
+            throw DbHatasi(QStringLiteral("Dosya bir Jet veritabanı değil: %1").arg(k.yol));
+        a.mdb = mdb_open(QFile::encodeName(k.yol).constData(), MDB_NOFLAGS);
+        boy = QFileInfo(k.yol).size();
+    }
+    if (!a.mdb) hasarli(QStringLiteral("açılamadı"));
+    const qint64 sayfa = a.mdb->fmt->pg_size;
+    // Jet writes whole pages only; a file that ends inside a page was cut short.
+    if (boy % sayfa != 0) hasarli(QStringLiteral("dosya eksik"));
+    a.sayfaSayisi = boy / sayfa;
+}
+
+// The definition page must hold numbers the library can take: it keeps the
+// fields of a row in a stack array of MDB_MAX_COLS and walks the index entries
+// before the columns without bounds.
+void tanimDenetle(Acik& a, unsigned long sayfa) {
+    MdbHandle* mdb = a.mdb;
+    if (static_cast<qint64>(sayfa) >= a.sayfaSayisi || sayfa < 1)
+        hasarli(QStringLiteral("tablo sayfası dosyanın dışında"));
+    if (mdb_read_pg(mdb, sayfa) != mdb->fmt->pg_size) hasarli(QStringLiteral("tablo sayfası okunamadı"));
+    const unsigned char* b = mdb->pg_buf;
+    const MdbFormatConstants* f = mdb->fmt;
+    if (b[0] != MDB_PAGE_TABLE) hasarli(QStringLiteral("tablo tanımı bozuk"));
+    const int sutun = mdb_get_int16(mdb->pg_buf, f->tab_num_cols_offset);
+    const int degisken = mdb_get_int16(mdb->pg_buf, f->tab_num_cols_offset - 2);
+    const auto indeks = static_cast<unsigned long>(mdb_get_int32(mdb->pg_buf, f->tab_num_idxs_offset));
+    const auto gercek = static_cast<unsigned long>(mdb_get_int32(mdb->pg_buf, f->tab_num_ridxs_offset));
+    if (sutun < 1 || sutun > MDB_MAX_COLS || degisken > sutun || indeks > kEnFazlaIndeks ||
+        gercek > kEnFazlaIndeks)
+        hasarli(QStringLiteral("tablo tanımı bozuk"));
+}
+
+// An inline usage map whose page numbers run past 2^31 sends the library's
+// page walk round in circles.
+void haritaDenetle(const MdbTableDef* t) {
+    if (!t->usage_map || t->map_sz < 1) hasarli(QStringLiteral("kullanım haritası yok"));
+    if (t->usage_map[0] == 0) {
+        if (t->map_sz < 5) return;
+        const quint64 ilk = static_cast<quint32>(mdb_get_int32(t->usage_map, 1));
+        const quint64 bit = (static_cast<quint64>(t->map_sz) - 5) * 8;
+        if (ilk + bit >= 0x7FFFFFFFull) hasarli(QStringLiteral("kullanım haritası bozuk"));
+    }
+}
+
+struct TabloSilici {
+    void operator()(MdbTableDef* t) const { mdb_free_tabledef(t); }
+};
+using TabloPtr = std::unique_ptr<MdbTableDef, TabloSilici>;
+
+TabloPtr tabloAc(Acik& a, MdbCatalogEntry& girdi) {
+    tanimDenetle(a, girdi.table_pg);
+    TabloPtr t(mdb_read_table(&girdi));
+    if (!t) hasarli(QStringLiteral("tablo tanımı okunamadı"));
+    haritaDenetle(t.get());
+    if (!mdb_read_columns(t.get()) || t->columns->len != t->num_cols)
+        hasarli(QStringLiteral("sütunlar okunamadı"));
+    return t;
+}
+
+MdbColumn* sutun(MdbTableDef* t, int i) {
+    return static_cast<MdbColumn*>(g_ptr_array_index(t->columns, static_cast<guint>(i)));
+}
+
+// Jet 4 text: "FF FE" starts the compressed form, in which a zero byte switches
+// between one byte per character and two; plain UCS-2 otherwise.
+QString jet4Metin(const unsigned char* p, int n) {
+    if (n >= 2 && p[0] == 0xFF && p[1] == 0xFE) {
+        QString s;
+        s.reserve(n);
+        bool tek = true;
+        for (int i = 2; i < n;) {
+            if (p[i] == 0) {
+                tek = !tek;
+                ++i;
+            } else if (tek) {
+                s.append(QChar(static_cast<char16_t>(p[i])));
+                ++i;
+            } else if (i + 1 < n) {
+                s.append(QChar(static_cast<char16_t>(p[i] | (p[i + 1] << 8))));
+                i += 2;
+            } else {
+                break;
+            }
+        }
+        return s;
+    }
+    QString s(n / 2, Qt::Uninitialized);
+    char16_t* d = reinterpret_cast<char16_t*>(s.data());
+    for (int i = 0; i + 1 < n; i += 2) d[i / 2] = static_cast<char16_t>(p[i] | (p[i + 1] << 8));
+    return s;
+}
+
+// Text in the file's code page (Jet 3), memo and replication ids: the library's own conversion.
+QString kutuphaneMetni(MdbHandle* mdb, const MdbField& a, int tip) {
+    char* s = mdb_col_to_string(mdb, mdb->pg_buf, a.start, tip, a.siz);
+    if (!s) return QString(QLatin1String(""));
+    QString sonuc = QString::fromUtf8(s);
+    g_free(s);
+    return sonuc;
+}
+
+bool destekleniyor(int tip) {
+    switch (tip) {
+    case MDB_BOOL: case MDB_BYTE: case MDB_INT: case MDB_LONGINT: case MDB_MONEY:
+    case MDB_FLOAT: case MDB_DOUBLE: case MDB_DATETIME: case MDB_TEXT: case MDB_MEMO:
+    case MDB_BINARY: case MDB_REPID:
+        return true;
+    default:
+        return false;
+    }
+}
+
+int gerekenBoy(int tip) {
+    switch (tip) {
+    case MDB_BYTE: return 1;
+    case MDB_INT: return 2;
+    case MDB_LONGINT: case MDB_FLOAT: return 4;
+    case MDB_MONEY: case MDB_DOUBLE: case MDB_DATETIME: return 8;
+    default: return 0;
+    }
+}
+
+QVariant deger(const Acik& a, const MdbColumn* c, const MdbField& f) {
+    const int tip = c->col_type;
+    if (tip == MDB_BOOL) return QVariant(static_cast<qint64>(f.is_null ? 0 : 1));
+    if (f.is_null || !f.value) return QVariant();
+    const auto* p = static_cast<const unsigned char*>(f.value);
+    if (f.siz < gerekenBoy(tip)) hasarli(QStringLiteral("alan boyu bozuk"));
+    switch (tip) {
+    case MDB_BYTE: return QVariant(static_cast<qint64>(p[0]));
+    case MDB_INT: return QVariant(static_cast<qint64>(qFromLittleEndian<qint16>(p)));
+    case MDB_LONGINT: return QVariant(static_cast<qint64>(qFromLittleEndian<qint32>(p)));
+    case MDB_MONEY: return QVariant(static_cast<double>(qFromLittleEndian<qint64>(p)) / 10000.0);
+    case MDB_FLOAT: return QVariant(static_cast<double>(qFromLittleEndian<float>(p)));
+    case MDB_DOUBLE: return QVariant(qFromLittleEndian<double>(p));
+    case MDB_DATETIME: {
+        const QDateTime an = Baslik::TarihSaat(qFromLittleEndian<double>(p));
+        return an.isValid() ? QVariant(an) : QVariant();
+    }
+    case MDB_TEXT:
+        if (a.surum == Baslik::kJet4) return QVariant(jet4Metin(p, f.siz));
+        return QVariant(kutuphaneMetni(a.mdb, f, tip));
+    case MDB_BINARY: return QVariant(QByteArray(reinterpret_cast<const char*>(p), f.siz));
+    default: return QVariant(kutuphaneMetni(a.mdb, f, tip));
+    }
+}
+
+// Walks the rows of an open table; the library skips deleted rows, and the
+// row is taken apart again here for its null mask, which the library's own
+// values do not show (NULL and '' both come back as empty text).
+qint64 satirlariGez(Acik& a, MdbTableDef* t, const std::function<void(const MdbField*)>& satir) {
+    std::vector<MdbField> alanlar(t->num_cols);
+    qint64 sayi = 0;
+    mdb_rewind_table(t);
+    while (mdb_fetch_row(t)) {
+        int bas = 0;
+        size_t boy = 0;
+        if (mdb_find_row(a.mdb, static_cast<int>(t->cur_row) - 1, &bas, &boy) != 0) continue;
+        bas &= kOfsetMaskesi;
+        if (boy == 0 || mdb_crack_row(t, bas, boy, alanlar.data()) < 0) continue;
+        satir(alanlar.data());
+        ++sayi;
+    }
+    return sayi;
+}
+
+struct KatalogGirdisi {
+    QString ad;
+    unsigned long sayfa;
+    int tur;
+    quint32 bayraklar;
+};
+
+// MSysObjects at page 2, read column by column; the library's own catalogue
+// reader also parses every object's property blob, which a file may damage.
+QList<KatalogGirdisi> katalog(Acik& a) {
+    MdbCatalogEntry sistem;
+    std::memset(&sistem, 0, sizeof sistem);
+    sistem.mdb = a.mdb;
+    sistem.object_type = MDB_TABLE;
+    sistem.table_pg = 2;
+    std::strcpy(sistem.object_name, "MSysObjects");
+    TabloPtr t = tabloAc(a, sistem);
+    int id = -1, ad = -1, tur = -1, bayrak = -1;
+    for (int i = 0; i < static_cast<int>(t->num_cols); ++i) {
+        const QString n = QString::fromUtf8(sutun(t.get(), i)->name);
+        if (n.compare(QLatin1String("Id"), Qt::CaseInsensitive) == 0) id = i;
+        if (n.compare(QLatin1String("Name"), Qt::CaseInsensitive) == 0) ad = i;
+        if (n.compare(QLatin1String("Type"), Qt::CaseInsensitive) == 0) tur = i;
+        if (n.compare(QLatin1String("Flags"), Qt::CaseInsensitive) == 0) bayrak = i;
+    }
+    if (id < 0 || ad < 0 || tur < 0 || bayrak < 0) hasarli(QStringLiteral("katalog bozuk"));
+    QList<KatalogGirdisi> girdiler;
+    satirlariGez(a, t.get(), [&](const MdbField* f) {
+        const QVariant vId = deger(a, sutun(t.get(), id), f[id]);
+        const QVariant vAd = deger(a, sutun(t.get(), ad), f[ad]);
+        const QVariant vTur = deger(a, sutun(t.get(), tur), f[tur]);
+        const QVariant vBayrak = deger(a, sutun(t.get(), bayrak), f[bayrak]);
+        girdiler.append({vAd.toString(), static_cast<unsigned long>(vId.toLongLong() & 0xFFFFFF),
+                         static_cast<int>(vTur.toLongLong() & 0x7F),
+                         static_cast<quint32>(vBayrak.toLongLong())});
+    });
+    return girdiler;
+}
+
+bool kullaniciTablosu(const KatalogGirdisi& g) {
+    return g.tur == MDB_TABLE && (g.bayraklar & 0x80000002u) == 0;
+}
+
+}  // namespace
+
+QStringList Tablolar(const Kaynak& kaynak) {
+    Acik a;
+    ac(a, kaynak);
+    QStringList adlar;
+    for (const KatalogGirdisi& g : katalog(a))
+        if (kullaniciTablosu(g)) adlar.append(g.ad);
+    return adlar;
+}
+
+Tablo TabloOku(const Kaynak& kaynak, const QString& tablo, const QStringList& sutunlar) {
+    Acik a;
+    ac(a, kaynak);
+    const QList<KatalogGirdisi> girdiler = katalog(a);
+    const KatalogGirdisi* bulunan = nullptr;
+    for (const KatalogGirdisi& g : girdiler)
+        if (g.tur == MDB_TABLE && g.ad.compare(tablo, Qt::CaseInsensitive) == 0) {
+            bulunan = &g;
+            break;
+        }
+    if (!bulunan) throw DbHatasi(QStringLiteral("Tablo bulunamadı: %1").arg(tablo));
+
+    MdbCatalogEntry girdi;
+    std::memset(&girdi, 0, sizeof girdi);
+    girdi.mdb = a.mdb;
+    girdi.object_type = MDB_TABLE;
+    girdi.table_pg = bulunan->sayfa;
+    qstrncpy(girdi.object_name, bulunan->ad.toUtf8().constData(), sizeof girdi.object_name);
+    TabloPtr t = tabloAc(a, girdi);
+
+    QStringList adlar;
+    for (int i = 0; i < static_cast<int>(t->num_cols); ++i)
+        adlar.append(QString::fromUtf8(sutun(t.get(), i)->name));
+    QList<int> secilen;
+    if (sutunlar.isEmpty()) {
+        for (int i = 0; i < adlar.size(); ++i) secilen.append(i);
+    } else {
+        for (const QString& s : sutunlar) {
+            int bul = -1;
+            for (int i = 0; i < adlar.size() && bul < 0; ++i)
+                if (adlar[i].compare(s, Qt::CaseInsensitive) == 0) bul = i;
+            if (bul < 0) throw DbHatasi(QStringLiteral("Sütun bulunamadı: %1.%2").arg(tablo, s));
+            secilen.append(bul);
+        }
+    }
+    Tablo sonuc;
+    for (int i : secilen) {
+        if (!destekleniyor(sutun(t.get(), i)->col_type))
+            throw DbHatasi(QStringLiteral("Sütun türü okunamıyor: %1.%2").arg(tablo, adlar[i]));
+        sonuc.sutunlar.append(adlar[i]);
+    }
+    const qint64 okunan = satirlariGez(a, t.get(), [&](const MdbField* f) {
+        QVariantList satir;
+        satir.reserve(secilen.size());
+        for (int i : secilen) satir.append(deger(a, sutun(t.get(), i), f[i]));
+        sonuc.satirlar.append(std::move(satir));
+    });
+    // Rows the definition counts but the pages no longer hold: a cut or
+    // damaged file, which must not pass for a complete one.
+    if (okunan < static_cast<qint64>(t->num_rows)) hasarli(QStringLiteral("satırlar eksik"));
+    return sonuc;
+}
+
+}  // namespace Jet::Dogrudan
