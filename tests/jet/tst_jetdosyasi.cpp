@@ -6,6 +6,7 @@
 
 #include "dbhatasi.h"
 #include "jetdosyasi.h"
+#include "jetokuyucu.h"
 #include "jetyazici.h"
 
 using namespace JetYazici;
@@ -101,6 +102,7 @@ private slots:
     void cokSayfaliTablo();
     void bozukDosyalar_data();
     void bozukDosyalar();
+    void kesikOkumaSonucu();
 
 private:
     QTemporaryDir dizin;
@@ -311,6 +313,19 @@ void TstJetDosyasi::bozukDosyalar() {
     QFETCH(QByteArray, icerik);
     const QString yol = yaz(dizin, QStringLiteral("bozuk.mdb"), icerik);
     QVERIFY_THROWS_EXCEPTION(DbHatasi, Jet::TabloOku(yol, QStringLiteral("Carikart")));
+}
+
+// What the reading child sends must arrive whole: a record cut anywhere,
+// even between two rows, is refused rather than taken for a shorter table.
+void TstJetDosyasi::kesikOkumaSonucu() {
+    Jet::Dogrudan::Kaynak k;
+    k.veri = Yaz(sirketDosyasi());
+    k.bellekte = true;
+    const QByteArray ham = Jet::Dogrudan::TabloHam(k, QStringLiteral("Carikart"), {});
+    QCOMPARE(Jet::Dogrudan::HamCoz(ham).satirlar.size(), 3);
+    for (int n = 0; n < ham.size(); n += 7)
+        QVERIFY_THROWS_EXCEPTION(DbHatasi, Jet::Dogrudan::HamCoz(ham.left(n)));
+    QVERIFY_THROWS_EXCEPTION(DbHatasi, Jet::Dogrudan::HamCoz(ham + 'x'));
 }
 
 QTEST_GUILESS_MAIN(TstJetDosyasi)

@@ -60,19 +60,10 @@ private slots:
         QVERIFY(sure.elapsed() < 10000);
     }
 
-    void tabloKodlamasi() {
-        Tablo t;
-        t.sutunlar = {QStringLiteral("Ünvan"), QStringLiteral("Tutar"), QStringLiteral("Tarih"),
-                      QStringLiteral("No"), QStringLiteral("Ham")};
-        t.satirlar = {{QStringLiteral("Şule"), -0.0, QDateTime(QDate(1850, 1, 2), QTime(3, 4, 5, 6), Qt::UTC),
-                       qint64(-5), QByteArray("\0\1", 2)},
-                      {QString(""), QVariant(), QVariant(), QVariant(), QVariant()}};
-        const Tablo c = Yalitim::TabloCoz(Yalitim::Kodla(t));
-        QCOMPARE(c.sutunlar, t.sutunlar);
-        QCOMPARE(c.satirlar, t.satirlar);
-        QVERIFY(std::signbit(c.satirlar[0][1].toDouble()));
-        QVERIFY(!c.satirlar[1][0].toString().isNull());
-        QVERIFY_THROWS_EXCEPTION(DbHatasi, Yalitim::TabloCoz(Yalitim::Kodla(t).left(30)));
+    void listeKodlamasi() {
+        const QStringList l{QStringLiteral("Ağaç"), QString(""), QStringLiteral("Şube")};
+        QCOMPARE(Yalitim::ListeCoz(Yalitim::Kodla(l)), l);
+        QVERIFY_THROWS_EXCEPTION(DbHatasi, Yalitim::ListeCoz(Yalitim::Kodla(l).chopped(1)));
     }
 };
 

@@ -37,8 +37,8 @@ QStringList Tablolar(const QString& yol) {
 Tablo TabloOku(const QString& yol, const QString& tablo, const QStringList& sutunlar) {
     jetOlmali(yol);
     const Dogrudan::Kaynak kaynak{yol, {}, false};
-    return Yalitim::TabloCoz(Yalitim::Calistir(
-        [&] { return Yalitim::Kodla(Dogrudan::TabloOku(kaynak, tablo, sutunlar)); }));
+    return Dogrudan::HamCoz(
+        Yalitim::Calistir([&] { return Dogrudan::TabloHam(kaynak, tablo, sutunlar); }));
 }
 
 }  // namespace Jet

@@ -7,12 +7,14 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QtEndian>
+#include <cstring>
 #include <functional>
 #include <memory>
 #include <vector>
 
 #include "dbhatasi.h"
 #include "jetbaslik.h"
+#include "jetkodlama.h"
 
 namespace Jet::Dogrudan {
 
@@ -143,10 +145,10 @@ QString jet4Metin(const unsigned char* p, int n) {
 }
 
 // Text in the file's code page (Jet 3), memo and replication ids: the library's own conversion.
-QString kutuphaneMetni(MdbHandle* mdb, const MdbField& a, int tip) {
+QByteArray kutuphaneMetni(MdbHandle* mdb, const MdbField& a, int tip) {
     char* s = mdb_col_to_string(mdb, mdb->pg_buf, a.start, tip, a.siz);
-    if (!s) return QString(QLatin1String(""));
-    QString sonuc = QString::fromUtf8(s);
+    if (!s) return QByteArray();
+    QByteArray sonuc(s);
     g_free(s);
     return sonuc;
 }
@@ -172,29 +174,92 @@ int gerekenBoy(int tip) {
     }
 }
 
-QVariant deger(const Acik& a, const MdbColumn* c, const MdbField& f) {
+// What crosses from the child for one value: numbers ready, text as the
+// page holds it, so that it is decoded once, in the program.
+enum Ham : char { Bos, Jet4Metni, Utf8, Tam, Ondalik, JetTarihi, Ikili, Son = 0x7F };
+
+void hamYaz(Kodlama::Yazici& y, const Acik& a, const MdbColumn* c, const MdbField& f) {
     const int tip = c->col_type;
-    if (tip == MDB_BOOL) return QVariant(static_cast<qint64>(f.is_null ? 0 : 1));
-    if (f.is_null || !f.value) return QVariant();
+    if (tip == MDB_BOOL) {  // Yes/No lives in the null mask
+        y.u8(Tam);
+        y.i64(f.is_null ? 0 : 1);
+        return;
+    }
+    if (f.is_null || !f.value) {
+        y.u8(Bos);
+        return;
+    }
     const auto* p = static_cast<const unsigned char*>(f.value);
     if (f.siz < gerekenBoy(tip)) hasarli(QStringLiteral("alan boyu bozuk"));
+    auto ondalik = [&](double d) {
+        qint64 bit;
+        std::memcpy(&bit, &d, 8);
+        y.u8(Ondalik);
+        y.i64(bit);
+    };
     switch (tip) {
-    case MDB_BYTE: return QVariant(static_cast<qint64>(p[0]));
-    case MDB_INT: return QVariant(static_cast<qint64>(qFromLittleEndian<qint16>(p)));
-    case MDB_LONGINT: return QVariant(static_cast<qint64>(qFromLittleEndian<qint32>(p)));
-    case MDB_MONEY: return QVariant(static_cast<double>(qFromLittleEndian<qint64>(p)) / 10000.0);
-    case MDB_FLOAT: return QVariant(static_cast<double>(qFromLittleEndian<float>(p)));
-    case MDB_DOUBLE: return QVariant(qFromLittleEndian<double>(p));
-    case MDB_DATETIME: {
-        const QDateTime an = Baslik::TarihSaat(qFromLittleEndian<double>(p));
+    case MDB_BYTE: y.u8(Tam); y.i64(p[0]); break;
+    case MDB_INT: y.u8(Tam); y.i64(qFromLittleEndian<qint16>(p)); break;
+    case MDB_LONGINT: y.u8(Tam); y.i64(qFromLittleEndian<qint32>(p)); break;
+    case MDB_MONEY: ondalik(static_cast<double>(qFromLittleEndian<qint64>(p)) / 10000.0); break;
+    case MDB_FLOAT: ondalik(static_cast<double>(qFromLittleEndian<float>(p))); break;
+    case MDB_DOUBLE: ondalik(qFromLittleEndian<double>(p)); break;
+    case MDB_DATETIME: y.u8(JetTarihi); y.i64(qFromLittleEndian<qint64>(p)); break;
+    case MDB_BINARY: y.u8(Ikili); y.bayt(p, f.siz); break;
+    case MDB_TEXT:
+        if (a.surum == Baslik::kJet4) {
+            y.u8(Jet4Metni);
+            y.bayt(p, f.siz);
+            break;
+        }
+        [[fallthrough]];
+    default: {
+        const QByteArray m = kutuphaneMetni(a.mdb, f, tip);
+        y.u8(Utf8);
+        y.bayt(m.constData(), m.size());
+    }
+    }
+}
+
+QVariant hamOku(Kodlama::Okuyucu& o) {
+    qsizetype n = 0;
+    switch (o.u8()) {
+    case Bos: return QVariant();
+    case Tam: return QVariant(o.i64());
+    case Ondalik: {
+        const qint64 bit = o.i64();
+        double d;
+        std::memcpy(&d, &bit, 8);
+        return QVariant(d);
+    }
+    case JetTarihi: {
+        const qint64 bit = o.i64();
+        double d;
+        std::memcpy(&d, &bit, 8);
+        const QDateTime an = Baslik::TarihSaat(d);
         return an.isValid() ? QVariant(an) : QVariant();
     }
-    case MDB_TEXT:
-        if (a.surum == Baslik::kJet4) return QVariant(jet4Metin(p, f.siz));
-        return QVariant(kutuphaneMetni(a.mdb, f, tip));
-    case MDB_BINARY: return QVariant(QByteArray(reinterpret_cast<const char*>(p), f.siz));
-    default: return QVariant(kutuphaneMetni(a.mdb, f, tip));
+    case Jet4Metni: {
+        const char* p = o.bayt(n);
+        return QVariant(jet4Metin(reinterpret_cast<const unsigned char*>(p), static_cast<int>(n)));
     }
+    case Utf8: {
+        const char* p = o.bayt(n);
+        return QVariant(QString::fromUtf8(p, n));
+    }
+    case Ikili: {
+        const char* p = o.bayt(n);
+        return QVariant(QByteArray(p, n));
+    }
+    default: throw DbHatasi(QStringLiteral("Jet okuma sonucu bozuk."));
+    }
+}
+
+QVariant deger(const Acik& a, const MdbColumn* c, const MdbField& f) {
+    Kodlama::Yazici y;
+    hamYaz(y, a, c, f);
+    Kodlama::Okuyucu o{y.b};
+    return hamOku(o);
 }
 
 // Walks the rows of an open table; the library skips deleted rows, and the
@@ -270,7 +335,7 @@ QStringList Tablolar(const Kaynak& kaynak) {
     return adlar;
 }
 
-Tablo TabloOku(const Kaynak& kaynak, const QString& tablo, const QStringList& sutunlar) {
+QByteArray TabloHam(const Kaynak& kaynak, const QString& tablo, const QStringList& sutunlar) {
     Acik a;
     ac(a, kaynak);
     const QList<KatalogGirdisi> girdiler = katalog(a);
@@ -305,22 +370,48 @@ Tablo TabloOku(const Kaynak& kaynak, const QString& tablo, const QStringList& su
             secilen.append(bul);
         }
     }
-    Tablo sonuc;
+    Kodlama::Yazici y;
+    y.u32(static_cast<quint32>(secilen.size()));
     for (int i : secilen) {
         if (!destekleniyor(sutun(t.get(), i)->col_type))
             throw DbHatasi(QStringLiteral("Sütun türü okunamıyor: %1.%2").arg(tablo, adlar[i]));
-        sonuc.sutunlar.append(adlar[i]);
+        y.metin(adlar[i]);
     }
+    y.b.reserve(y.b.size() + static_cast<qsizetype>(t->num_rows) * secilen.size() * 16);
     const qint64 okunan = satirlariGez(a, t.get(), [&](const MdbField* f) {
-        QVariantList satir;
-        satir.reserve(secilen.size());
-        for (int i : secilen) satir.append(deger(a, sutun(t.get(), i), f[i]));
-        sonuc.satirlar.append(std::move(satir));
+        for (int i : secilen) hamYaz(y, a, sutun(t.get(), i), f[i]);
     });
     // Rows the definition counts but the pages no longer hold: a cut or
     // damaged file, which must not pass for a complete one.
     if (okunan < static_cast<qint64>(t->num_rows)) hasarli(QStringLiteral("satırlar eksik"));
-    return sonuc;
+    y.u8(Son);  // the row count closes the record, so a record cut short shows
+    y.i64(okunan);
+    return y.b;
 }
+
+Tablo HamCoz(const QByteArray& ham) {
+    Kodlama::Okuyucu o{ham};
+    Tablo t;
+    const quint32 sutun = o.u32();
+    o.gerek(static_cast<qint64>(sutun) * 4);
+    for (quint32 i = 0; i < sutun; ++i) t.sutunlar.append(o.metin());
+    for (;;) {
+        o.gerek(1);
+        if (ham[o.yer] == Son) break;
+        QVariantList satir;
+        satir.reserve(sutun);
+        for (quint32 i = 0; i < sutun; ++i) satir.append(hamOku(o));
+        t.satirlar.append(std::move(satir));
+    }
+    o.u8();
+    if (o.i64() != t.satirlar.size() || o.yer != ham.size())
+        throw DbHatasi(QStringLiteral("Jet okuma sonucu bozuk."));
+    return t;
+}
+
+Tablo TabloOku(const Kaynak& kaynak, const QString& tablo, const QStringList& sutunlar) {
+    return HamCoz(TabloHam(kaynak, tablo, sutunlar));
+}
+
 
 }  // namespace Jet::Dogrudan

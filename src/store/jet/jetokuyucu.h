@@ -21,4 +21,10 @@ struct Kaynak {
 QStringList Tablolar(const Kaynak& kaynak);
 Tablo TabloOku(const Kaynak& kaynak, const QString& tablo, const QStringList& sutunlar);
 
+// The two halves of TabloOku: the child gathers the values as the pages hold
+// them, the program turns them into a Tablo (and raises DbHatasi on a record
+// cut short).
+QByteArray TabloHam(const Kaynak& kaynak, const QString& tablo, const QStringList& sutunlar);
+Tablo HamCoz(const QByteArray& ham);
+
 }  // namespace Jet::Dogrudan

@@ -18,8 +18,6 @@ namespace Jet::Yalitim {
 // than the time given.
 QByteArray Calistir(const std::function<QByteArray()>& is, int saniye = 60);
 
-QByteArray Kodla(const Tablo& tablo);
-Tablo TabloCoz(const QByteArray& veri);
 QByteArray Kodla(const QStringList& liste);
 QStringList ListeCoz(const QByteArray& veri);
 
