@@ -28,7 +28,9 @@ int main(int argc, char** argv) {
         sureler.append(s.elapsed());
     }
     std::sort(sureler.begin(), sureler.end());
-    std::printf("rows=%d jet_kb=%lld\n", toplamSatir / 8 * 8 + 2, static_cast<long long>(jet.size() / 1024));
-    std::printf("import_ms=%lld (median of 3, target <= 2000)\n", static_cast<long long>(sureler[1]));
+    std::printf("rows=%d jet_kb=%lld\n", toplamSatir / 8 * 8 + 2,
+                static_cast<long long>(jet.size() / 1024));
+    std::printf("import_ms=%lld (median of 3, target <= 2000)\n",
+                static_cast<long long>(sureler[1]));
     return 0;
 }

@@ -19,8 +19,8 @@ using namespace JetYazici;
 namespace {
 
 Dosya sirket(int kart) {
-    static const char* const adlar[] = {"Çağlar", "Şükrü", "İsmail", "Irmak", "Ömer", "Ülkü",
-                                        "Gül", "Ağaç", "Cem", "Çetin", "Ilgaz", "Oğuz"};
+    static const char* const adlar[] = {"Çağlar", "Şükrü", "İsmail", "Irmak", "Ömer",  "Ülkü",
+                                        "Gül",    "Ağaç",  "Cem",    "Çetin", "Ilgaz", "Oğuz"};
     Tablo t{QStringLiteral("Carikart"), {}, {}};
     t.sutunlar = {{QStringLiteral("Crsirano"), Tip::Uzun, 0, true},
                   {QStringLiteral("Carikod"), Tip::Metin, 20},
@@ -48,8 +48,8 @@ Dosya sirket(int kart) {
                            QStringLiteral("Atatürk Cad. No:%1").arg(i % 300),
                            QStringLiteral("Kat 2 Daire %1").arg(i % 40), QString(""),
                            QStringLiteral("İzmir"), QStringLiteral("0232 441 %1").arg(i % 10000),
-                           QVariant(), QStringLiteral("0232 442 0000"),
-                           QStringLiteral("Karşıyaka"), QString::number(1000000000 + i), i * 1.25});
+                           QVariant(), QStringLiteral("0232 442 0000"), QStringLiteral("Karşıyaka"),
+                           QString::number(1000000000 + i), i * 1.25});
     }
     Dosya d;
     d.tablolar = {t};
@@ -65,10 +65,10 @@ int main(int argc, char** argv) {
     const QString yol = dizin.filePath(QStringLiteral("sirket.mdb"));
     if (!DosyayaYaz(yol, sirket(kart))) return 1;
     const QStringList sutunlar = {
-        QStringLiteral("Crsirano"), QStringLiteral("Carikod"),  QStringLiteral("Unvan"),
-        QStringLiteral("Yetkili"),  QStringLiteral("Adres1"),   QStringLiteral("Adres2"),
-        QStringLiteral("Adres3"),   QStringLiteral("Sehir"),    QStringLiteral("Telefon1"),
-        QStringLiteral("Telefon2"), QStringLiteral("Faxno"),    QStringLiteral("Vergi_Da"),
+        QStringLiteral("Crsirano"), QStringLiteral("Carikod"), QStringLiteral("Unvan"),
+        QStringLiteral("Yetkili"),  QStringLiteral("Adres1"),  QStringLiteral("Adres2"),
+        QStringLiteral("Adres3"),   QStringLiteral("Sehir"),   QStringLiteral("Telefon1"),
+        QStringLiteral("Telefon2"), QStringLiteral("Faxno"),   QStringLiteral("Vergi_Da"),
         QStringLiteral("Vergi_No")};
 
     QList<qint64> okuma, siralama, toplam;
@@ -83,7 +83,8 @@ int main(int argc, char** argv) {
         c.setCaseSensitivity(Qt::CaseInsensitive);
         std::vector<std::pair<QCollatorSortKey, int>> anahtar;
         anahtar.reserve(t.satirlar.size());
-        for (int i = 0; i < t.satirlar.size(); ++i) anahtar.emplace_back(c.sortKey(t.satirlar[i][2].toString()), i);
+        for (int i = 0; i < t.satirlar.size(); ++i)
+            anahtar.emplace_back(c.sortKey(t.satirlar[i][2].toString()), i);
         std::stable_sort(anahtar.begin(), anahtar.end(),
                          [](const auto& a, const auto& b) { return a.first.compare(b.first) < 0; });
         QList<QVariantList> sirali;

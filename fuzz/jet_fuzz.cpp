@@ -1,28 +1,7 @@
-// libFuzzer target over the company-file reading: the header and password,
-// the catalogue, and every table it names, all columns.
-#include <cstddef>
-#include <cstdint>
-
-#include "dbhatasi.h"
-#include "jetbaslik.h"
-#include "jetokuyucu.h"
+// libFuzzer target over the company-file reading.
+#include "jet_okuma.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* veri, size_t boy) {
-    Jet::Dogrudan::Kaynak kaynak;
-    kaynak.veri = QByteArray(reinterpret_cast<const char*>(veri), static_cast<qsizetype>(boy));
-    kaynak.bellekte = true;
-    (void)Jet::Baslik::Parola(kaynak.veri);
-    QStringList tablolar;
-    try {
-        tablolar = Jet::Dogrudan::Tablolar(kaynak);
-    } catch (const DbHatasi&) {
-    }
-    tablolar << QStringLiteral("Carikart");
-    for (const QString& t : tablolar) {
-        try {
-            (void)Jet::Dogrudan::TabloOku(kaynak, t, {});
-        } catch (const DbHatasi&) {
-        }
-    }
+    JetOku(veri, boy);
     return 0;
 }

@@ -1,7 +1,6 @@
-#include <QtTest>
-
 #include <QDir>
 #include <QFile>
+#include <QtTest>
 #include <cstring>
 
 #include "baglanti.h"
@@ -44,23 +43,23 @@ bool ayni(const QVariant& jet, const QVariant& sql, QString& neden) {
         return false;
     }
     switch (jet.typeId()) {
-    case QMetaType::QDateTime: {
-        const QDateTime an = jet.toDateTime();
-        const QString beklenen = Sorgu::tarihMetni(QDateTime(an.date(), an.time()));
-        neden = QStringLiteral("%1 against %2").arg(beklenen, sql.toString());
-        return sql.toString() == beklenen;
-    }
-    case QMetaType::Double: {
-        const double a = jet.toDouble(), b = sql.toDouble();
-        neden = QStringLiteral("%1 against %2").arg(a, 0, 'g', 17).arg(b, 0, 'g', 17);
-        return sql.typeId() == QMetaType::Double && std::memcmp(&a, &b, sizeof a) == 0;
-    }
-    case QMetaType::QString:
-        neden = QStringLiteral("'%1' against '%2'").arg(jet.toString(), sql.toString());
-        return sql.typeId() == QMetaType::QString && sql.toString() == jet.toString();
-    default:
-        neden = QStringLiteral("%1 against %2").arg(jet.toString(), sql.toString());
-        return sql.toLongLong() == jet.toLongLong();
+        case QMetaType::QDateTime: {
+            const QDateTime an = jet.toDateTime();
+            const QString beklenen = Sorgu::tarihMetni(QDateTime(an.date(), an.time()));
+            neden = QStringLiteral("%1 against %2").arg(beklenen, sql.toString());
+            return sql.toString() == beklenen;
+        }
+        case QMetaType::Double: {
+            const double a = jet.toDouble(), b = sql.toDouble();
+            neden = QStringLiteral("%1 against %2").arg(a, 0, 'g', 17).arg(b, 0, 'g', 17);
+            return sql.typeId() == QMetaType::Double && std::memcmp(&a, &b, sizeof a) == 0;
+        }
+        case QMetaType::QString:
+            neden = QStringLiteral("'%1' against '%2'").arg(jet.toString(), sql.toString());
+            return sql.typeId() == QMetaType::QString && sql.toString() == jet.toString();
+        default:
+            neden = QStringLiteral("%1 against %2").arg(jet.toString(), sql.toString());
+            return sql.toLongLong() == jet.toLongLong();
     }
 }
 
@@ -131,7 +130,8 @@ void TstJetAktarim::aktarim() {
         QStringList adlar;
         for (const JetYazici::Sutun& s : t.sutunlar) adlar << s.ad;
         q.Close();
-        q.setSql(QStringLiteral("Select %1 From %2 Order By rowid").arg(adlar.join(QStringLiteral(", ")), t.ad));
+        q.setSql(QStringLiteral("Select %1 From %2 Order By rowid")
+                     .arg(adlar.join(QStringLiteral(", ")), t.ad));
         QVERIFY_DB(q.Open());
         QCOMPARE(q.RecordCount(), t.satirlar.size());
         for (int r = 0; r < t.satirlar.size(); ++r) {
@@ -139,8 +139,10 @@ void TstJetAktarim::aktarim() {
                 QVariant jetDegeri = t.satirlar[r][c];
                 if (jetDegeri.typeId() == QMetaType::Int) jetDegeri = jetDegeri.toLongLong();
                 QString neden;
-                QVERIFY2(ayni(jetDegeri, q.hucre(r, c), neden),
-                         qPrintable(QStringLiteral("%1.%2 row %3: %4").arg(t.ad, adlar[c]).arg(r).arg(neden)));
+                QVERIFY2(
+                    ayni(jetDegeri, q.hucre(r, c), neden),
+                    qPrintable(
+                        QStringLiteral("%1.%2 row %3: %4").arg(t.ad, adlar[c]).arg(r).arg(neden)));
             }
         }
     }
@@ -154,18 +156,25 @@ void TstJetAktarim::aktarim() {
     // Then the usual version check brings the file up to 53.
     QVERIFY_DB(Veritabani::VersiyonKontrol(db, q));
     QCOMPARE(tekSayi(q, QStringLiteral("Select Versiyonno From Versiyon")), qint64(53));
-    QCOMPARE(tekSayi(q, QStringLiteral("Select count(*) From sqlite_master Where type = 'table' And name = 'Notlar'")),
-             qint64(1));
-    QCOMPARE(tekSayi(q, QStringLiteral("Select count(*) From pragma_table_info('Params') Where name = 'Ticdonem'")),
-             qint64(1));
+    QCOMPARE(
+        tekSayi(q,
+                QStringLiteral(
+                    "Select count(*) From sqlite_master Where type = 'table' And name = 'Notlar'")),
+        qint64(1));
+    QCOMPARE(
+        tekSayi(q, QStringLiteral(
+                       "Select count(*) From pragma_table_info('Params') Where name = 'Ticdonem'")),
+        qint64(1));
     const qint64 acilis = tekSayi(q, QStringLiteral("Select acilismesaj From Params"));
     QCOMPARE(acilis, surum < 46 ? qint64(0) : qint64(1));
     if (surum == 44) {
         QCOMPARE(tekSayi(q, QStringLiteral("Select count(*) From pragma_table_info('Ajanda') "
                                            "Where name In ('Alarmgun', 'Alarmsaat', 'Alarmdak')")),
                  qint64(3));
-        QCOMPARE(tekSayi(q, QStringLiteral("Select count(*) From Params Where kurtarih = '2026-03-01 00:00:00'")),
-                 qint64(1));
+        QCOMPARE(
+            tekSayi(q, QStringLiteral(
+                           "Select count(*) From Params Where kurtarih = '2026-03-01 00:00:00'")),
+            qint64(1));
     }
     if (surum == 53)  // nothing of the upgrade touched the link settings
         QCOMPARE(tekSayi(q, QStringLiteral("Select Ticprogram From Params")), qint64(1));
@@ -240,7 +249,10 @@ void TstJetAktarim::oncekiJetKopyasiKorunur() {
 void TstJetAktarim::ilerleme() {
     yaz(vdb, JetYazici::Yaz(JetFikstur::KovimaroVdb(53, 700)));
     QList<QPair<qint64, qint64>> adimlar;
-    QCOMPARE(JetAktarim::GerekirseAktar(vdb, [&](qint64 a, qint64 b) { adimlar.append({a, b}); }),
+    QCOMPARE(JetAktarim::GerekirseAktar(vdb,
+                                        [&](qint64 a, qint64 b) {
+                                            adimlar.append({a, b});
+                                        }),
              Sonuc::Aktarildi);
     const qint64 toplam = 8 * 700 + 2;  // eight tables of 700 rows, Params and Versiyon
     QVERIFY(adimlar.size() > 5);

@@ -1,8 +1,7 @@
-#include <QtTest>
-
 #include <QFile>
 #include <QTemporaryDir>
 #include <QtEndian>
+#include <QtTest>
 
 #include "dbhatasi.h"
 #include "jetdosyasi.h"
@@ -120,7 +119,8 @@ void TstJetDosyasi::jetMi_data() {
     QTest::newRow("accdb") << ace << false;
     QTest::newRow("text") << QByteArray("Kovimaro\n") << false;
     QTest::newRow("empty") << QByteArray() << false;
-    QTest::newRow("sqlite") << QByteArray("SQLite format 3\0", 16) + QByteArray(4080, '\0') << false;
+    QTest::newRow("sqlite") << QByteArray("SQLite format 3\0", 16) + QByteArray(4080, '\0')
+                            << false;
 }
 
 void TstJetDosyasi::jetMi() {
@@ -134,8 +134,8 @@ void TstJetDosyasi::parola_data() {
     QTest::addColumn<QDateTime>("olusturma");
     QTest::newRow("program") << QStringLiteral("kepl480259") << an(2004, 5, 17, 9, 30);
     QTest::newRow("none") << QString("") << an(2004, 5, 17);
-    QTest::newRow("turkish, 20 chars") << QStringLiteral("şifreĞÜİıöç0123456789") .left(20)
-                                      << an(2011, 1, 2, 23, 59);
+    QTest::newRow("turkish, 20 chars")
+        << QStringLiteral("şifreĞÜİıöç0123456789").left(20) << an(2011, 1, 2, 23, 59);
     QTest::newRow("created before 1900") << QStringLiteral("x") << an(1899, 1, 1);
 }
 
@@ -205,9 +205,9 @@ void TstJetDosyasi::turkceMetinIkiBicimde() {
 
 void TstJetDosyasi::bosMetinNullDegil() {
     const QString yol = yaz(dizin, QStringLiteral("s.mdb"), Yaz(sirketDosyasi()));
-    const Jet::Tablo t = Jet::TabloOku(yol, QStringLiteral("Carikart"),
-                                       {QStringLiteral("Adres2"), QStringLiteral("Adres3"),
-                                        QStringLiteral("Yetkili")});
+    const Jet::Tablo t = Jet::TabloOku(
+        yol, QStringLiteral("Carikart"),
+        {QStringLiteral("Adres2"), QStringLiteral("Adres3"), QStringLiteral("Yetkili")});
     QVERIFY(t.satirlar[0][0].isValid());
     QCOMPARE(t.satirlar[0][0].typeId(), QMetaType::QString);
     QVERIFY(t.satirlar[0][0].toString().isEmpty());
@@ -273,8 +273,8 @@ void TstJetDosyasi::cokSayfaliTablo() {
     const QByteArray icerik = Yaz(d);
     QVERIFY(icerik.size() > 20 * kSayfa);
     const QString yol = yaz(dizin, QStringLiteral("b.mdb"), icerik);
-    const Jet::Tablo okunan =
-        Jet::TabloOku(yol, QStringLiteral("Carikart"), {QStringLiteral("Crsirano"), QStringLiteral("Unvan")});
+    const Jet::Tablo okunan = Jet::TabloOku(yol, QStringLiteral("Carikart"),
+                                            {QStringLiteral("Crsirano"), QStringLiteral("Unvan")});
     QCOMPARE(okunan.satirlar.size(), 3000);
     QCOMPARE(okunan.satirlar.last()[1].toString(), QStringLiteral("Ünvan 3000 ğışçö"));
 }
@@ -295,7 +295,8 @@ void TstJetDosyasi::bozukDosyalar_data() {
     qToLittleEndian<quint32>(0x00FFFFF0u, sayfa.data() + tanim * kSayfa + 55);
     QTest::newRow("usage map on an absurd page") << sayfa;
     QByteArray harita = iyi;  // an inline map whose pages run past 2^31
-    const int haritaYeri = qFromLittleEndian<quint16>(harita.constData() + (tanim + 1) * kSayfa + 14);
+    const int haritaYeri =
+        qFromLittleEndian<quint16>(harita.constData() + (tanim + 1) * kSayfa + 14);
     qToLittleEndian<quint32>(0xFFFFFFF0u, harita.data() + (tanim + 1) * kSayfa + haritaYeri + 1);
     QTest::newRow("usage map wrapping round") << harita;
     QByteArray sutun = iyi;

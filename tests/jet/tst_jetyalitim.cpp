@@ -1,5 +1,4 @@
 #include <QtTest>
-
 #include <csignal>
 #include <cstdlib>
 #include <vector>
@@ -16,12 +15,14 @@ class TstJetYalitim : public QObject {
 
 private slots:
     void sonucGelir() {
-        QCOMPARE(Yalitim::Calistir([] { return QByteArray(300000, 'a'); }), QByteArray(300000, 'a'));
+        QCOMPARE(Yalitim::Calistir([] { return QByteArray(300000, 'a'); }),
+                 QByteArray(300000, 'a'));
     }
 
     void hataMesajiGelir() {
         try {
-            Yalitim::Calistir([]() -> QByteArray { throw DbHatasi(QStringLiteral("Tablo bulunamadı: Ağaç")); });
+            Yalitim::Calistir(
+                []() -> QByteArray { throw DbHatasi(QStringLiteral("Tablo bulunamadı: Ağaç")); });
             QFAIL("must raise");
         } catch (const DbHatasi& h) {
             QCOMPARE(h.mesaj(), QStringLiteral("Tablo bulunamadı: Ağaç"));
@@ -39,24 +40,26 @@ private slots:
     void cokmeHataOlur() {
         QFETCH(int, tur);
         QVERIFY_THROWS_EXCEPTION(DbHatasi, Yalitim::Calistir([tur]() -> QByteArray {
-            if (tur == 0) std::raise(SIGSEGV);
-            if (tur == 1) std::abort();
-            if (tur == 2) {
-                std::vector<QByteArray> yigin;
-                for (;;) yigin.emplace_back(64 << 20, Qt::Uninitialized);
-            }
-            std::_Exit(0);
-        }));
+                                     if (tur == 0) std::raise(SIGSEGV);
+                                     if (tur == 1) std::abort();
+                                     if (tur == 2) {
+                                         std::vector<QByteArray> yigin;
+                                         for (;;) yigin.emplace_back(64 << 20, Qt::Uninitialized);
+                                     }
+                                     std::_Exit(0);
+                                 }));
     }
 
     void sonsuzDonguKesilir() {
         QElapsedTimer sure;
         sure.start();
-        QVERIFY_THROWS_EXCEPTION(DbHatasi, Yalitim::Calistir([]() -> QByteArray {
-            for (volatile bool d = true; d;) {
-            }
-            return {};
-        }, 1));
+        QVERIFY_THROWS_EXCEPTION(DbHatasi, Yalitim::Calistir(
+                                               []() -> QByteArray {
+                                                   for (volatile bool d = true; d;) {
+                                                   }
+                                                   return {};
+                                               },
+                                               1));
         QVERIFY(sure.elapsed() < 10000);
     }
 

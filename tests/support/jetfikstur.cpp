@@ -48,27 +48,36 @@ QString anahtar(int tohum) {
 QVariant deger(const Sutun& c, const QString& ad, int r) {
     const int k = r + static_cast<int>(qHash(ad) % 7);
     switch (c.tip) {
-    case Tip::Uzun:
-        if (c.otomatik) return r * 3 + 1;  // gaps, as deleted rows leave them
-        if (k % 4 == 3) return QVariant();
-        return (k * 7919) % 100000 - 50000;
-    case Tip::Cift:
-        switch (k % 4) {
-        case 0: return -1234.5678 * (r + 1);
-        case 1: return 0.1 + r;
-        case 2: return 1e-7 * r - 3.0;
-        default: return QVariant();
-        }
-    case Tip::Tarih:
-        switch (k % 5) {
-        case 0: return QDateTime(QDate(1899, 12, 30), QTime(0, 0));  // the zero date
-        case 1: return QDateTime(QDate(1850, 6, 15), QTime(0, 0));
-        case 2: return QVariant();
-        case 3: return QDateTime(QDate(2004, 2, 29).addDays(r), QTime(13, 45, 10));
-        default: return QDateTime(QDate(2026, 12, 31), QTime(0, 0));
-        }
-    default:
-        break;
+        case Tip::Uzun:
+            if (c.otomatik) return r * 3 + 1;  // gaps, as deleted rows leave them
+            if (k % 4 == 3) return QVariant();
+            return (k * 7919) % 100000 - 50000;
+        case Tip::Cift:
+            switch (k % 4) {
+                case 0:
+                    return -1234.5678 * (r + 1);
+                case 1:
+                    return 0.1 + r;
+                case 2:
+                    return 1e-7 * r - 3.0;
+                default:
+                    return QVariant();
+            }
+        case Tip::Tarih:
+            switch (k % 5) {
+                case 0:
+                    return QDateTime(QDate(1899, 12, 30), QTime(0, 0));  // the zero date
+                case 1:
+                    return QDateTime(QDate(1850, 6, 15), QTime(0, 0));
+                case 2:
+                    return QVariant();
+                case 3:
+                    return QDateTime(QDate(2004, 2, 29).addDays(r), QTime(13, 45, 10));
+                default:
+                    return QDateTime(QDate(2026, 12, 31), QTime(0, 0));
+            }
+        default:
+            break;
     }
     if (ad.compare(QLatin1String("Ajid"), Qt::CaseInsensitive) == 0 ||
         ad.compare(QLatin1String("Keyvalue"), Qt::CaseInsensitive) == 0)
@@ -83,24 +92,41 @@ QVariant deger(const Sutun& c, const QString& ad, int r) {
 
 int EklendigiSurum(const QString& tablo, const QString& sutun) {
     static const QHash<QString, int> surumler = {
-        {QStringLiteral("hatalog"), 19},          {QStringLiteral("kasahar"), 19},
-        {QStringLiteral("ajanda"), 21},           {QStringLiteral("sadres"), 39},
-        {QStringLiteral("notlar"), 51},           {QStringLiteral("params.kolesira"), 5},
-        {QStringLiteral("params.bilginame"), 19}, {QStringLiteral("params.kullanici"), 19},
-        {QStringLiteral("params.kulisim"), 29},   {QStringLiteral("params.kulsirket"), 29},
-        {QStringLiteral("params.gunyontem"), 42}, {QStringLiteral("adresler.ozeltarih"), 43},
-        {QStringLiteral("adresler.notlar"), 43},  {QStringLiteral("params.ftpdeneme"), 44},
-        {QStringLiteral("ajanda.alarmgun"), 45},  {QStringLiteral("ajanda.alarmsaat"), 45},
-        {QStringLiteral("ajanda.alarmdak"), 45},  {QStringLiteral("params.kolmod"), 45},
-        {QStringLiteral("params.kurtarih"), 45},  {QStringLiteral("params.kursaat"), 45},
-        {QStringLiteral("params.sonbiltarih"), 45}, {QStringLiteral("params.sonbilsaat"), 45},
-        {QStringLiteral("params.keyvalue"), 45},  {QStringLiteral("params.acilismesaj"), 46},
-        {QStringLiteral("params.eposta"), 51},    {QStringLiteral("params.ticprogram"), 53},
-        {QStringLiteral("params.ticsirket"), 53}, {QStringLiteral("params.ticserver"), 53},
-        {QStringLiteral("params.ticveritab"), 53}, {QStringLiteral("params.ticuser"), 53},
-        {QStringLiteral("params.ticpass"), 53},   {QStringLiteral("params.ticdonem"), 53},
+        {QStringLiteral("hatalog"), 19},
+        {QStringLiteral("kasahar"), 19},
+        {QStringLiteral("ajanda"), 21},
+        {QStringLiteral("sadres"), 39},
+        {QStringLiteral("notlar"), 51},
+        {QStringLiteral("params.kolesira"), 5},
+        {QStringLiteral("params.bilginame"), 19},
+        {QStringLiteral("params.kullanici"), 19},
+        {QStringLiteral("params.kulisim"), 29},
+        {QStringLiteral("params.kulsirket"), 29},
+        {QStringLiteral("params.gunyontem"), 42},
+        {QStringLiteral("adresler.ozeltarih"), 43},
+        {QStringLiteral("adresler.notlar"), 43},
+        {QStringLiteral("params.ftpdeneme"), 44},
+        {QStringLiteral("ajanda.alarmgun"), 45},
+        {QStringLiteral("ajanda.alarmsaat"), 45},
+        {QStringLiteral("ajanda.alarmdak"), 45},
+        {QStringLiteral("params.kolmod"), 45},
+        {QStringLiteral("params.kurtarih"), 45},
+        {QStringLiteral("params.kursaat"), 45},
+        {QStringLiteral("params.sonbiltarih"), 45},
+        {QStringLiteral("params.sonbilsaat"), 45},
+        {QStringLiteral("params.keyvalue"), 45},
+        {QStringLiteral("params.acilismesaj"), 46},
+        {QStringLiteral("params.eposta"), 51},
+        {QStringLiteral("params.ticprogram"), 53},
+        {QStringLiteral("params.ticsirket"), 53},
+        {QStringLiteral("params.ticserver"), 53},
+        {QStringLiteral("params.ticveritab"), 53},
+        {QStringLiteral("params.ticuser"), 53},
+        {QStringLiteral("params.ticpass"), 53},
+        {QStringLiteral("params.ticdonem"), 53},
     };
-    const QString k = sutun.isEmpty() ? tablo.toLower() : (tablo + QLatin1Char('.') + sutun).toLower();
+    const QString k =
+        sutun.isEmpty() ? tablo.toLower() : (tablo + QLatin1Char('.') + sutun).toLower();
     return surumler.value(k, 0);
 }
 

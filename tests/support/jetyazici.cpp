@@ -13,8 +13,12 @@ constexpr int kSatirSayisiYeri = 12;  // row count of a data page; the offsets f
 constexpr int kSutunGirdisi = 25;
 constexpr int kIlkSutun = 63;
 
-void yaz16(QByteArray& b, int yer, quint16 d) { qToLittleEndian<quint16>(d, b.data() + yer); }
-void yaz32(QByteArray& b, int yer, quint32 d) { qToLittleEndian<quint32>(d, b.data() + yer); }
+void yaz16(QByteArray& b, int yer, quint16 d) {
+    qToLittleEndian<quint16>(d, b.data() + yer);
+}
+void yaz32(QByteArray& b, int yer, quint32 d) {
+    qToLittleEndian<quint32>(d, b.data() + yer);
+}
 
 void ekle16(QByteArray& b, quint16 d) {
     char t[2];
@@ -49,16 +53,23 @@ void rc4(const quint8* anahtar, int anahtarBoyu, quint8* veri, int boy) {
     }
 }
 
-bool sabit(Tip t) { return t != Tip::Metin && t != Tip::Ole; }
+bool sabit(Tip t) {
+    return t != Tip::Metin && t != Tip::Ole;
+}
 
 int sabitBoy(Tip t) {
     switch (t) {
-    case Tip::Evet: return 0;
-    case Tip::Bayt: return 1;
-    case Tip::Tamsayi: return 2;
-    case Tip::Uzun:
-    case Tip::Tekli: return 4;
-    default: return 8;
+        case Tip::Evet:
+            return 0;
+        case Tip::Bayt:
+            return 1;
+        case Tip::Tamsayi:
+            return 2;
+        case Tip::Uzun:
+        case Tip::Tekli:
+            return 4;
+        default:
+            return 8;
     }
 }
 
@@ -89,37 +100,46 @@ Yerlesim yerlestir(const QList<Sutun>& sutunlar) {
 QByteArray sabitDeger(const Sutun& s, const QVariant& v) {
     QByteArray b;
     switch (s.tip) {
-    case Tip::Evet: break;
-    case Tip::Bayt: b.append(static_cast<char>(v.toInt())); break;
-    case Tip::Tamsayi: ekle16(b, static_cast<quint16>(v.toInt())); break;
-    case Tip::Uzun: ekle32(b, static_cast<quint32>(v.toLongLong())); break;
-    case Tip::Para:
-        ekle64(b, static_cast<quint64>(std::llround(v.toDouble() * 10000.0)));
-        break;
-    case Tip::Tekli: {
-        const float f = v.toFloat();
-        quint32 bit;
-        std::memcpy(&bit, &f, 4);
-        ekle32(b, bit);
-        break;
-    }
-    case Tip::Cift:
-    case Tip::Tarih: {
-        const double d = (s.tip == Tip::Tarih && v.typeId() == QMetaType::QDateTime)
-                             ? JetTarihi(v.toDateTime())
-                             : v.toDouble();
-        quint64 bit;
-        std::memcpy(&bit, &d, 8);
-        ekle64(b, bit);
-        break;
-    }
-    case Tip::Metin:
-    case Tip::Ole: break;
+        case Tip::Evet:
+            break;
+        case Tip::Bayt:
+            b.append(static_cast<char>(v.toInt()));
+            break;
+        case Tip::Tamsayi:
+            ekle16(b, static_cast<quint16>(v.toInt()));
+            break;
+        case Tip::Uzun:
+            ekle32(b, static_cast<quint32>(v.toLongLong()));
+            break;
+        case Tip::Para:
+            ekle64(b, static_cast<quint64>(std::llround(v.toDouble() * 10000.0)));
+            break;
+        case Tip::Tekli: {
+            const float f = v.toFloat();
+            quint32 bit;
+            std::memcpy(&bit, &f, 4);
+            ekle32(b, bit);
+            break;
+        }
+        case Tip::Cift:
+        case Tip::Tarih: {
+            const double d = (s.tip == Tip::Tarih && v.typeId() == QMetaType::QDateTime)
+                                 ? JetTarihi(v.toDateTime())
+                                 : v.toDouble();
+            quint64 bit;
+            std::memcpy(&bit, &d, 8);
+            ekle64(b, bit);
+            break;
+        }
+        case Tip::Metin:
+        case Tip::Ole:
+            break;
     }
     return b;
 }
 
-QByteArray satirKodla(const QList<Sutun>& sutunlar, const Yerlesim& y, const QVariantList& degerler) {
+QByteArray satirKodla(const QList<Sutun>& sutunlar, const Yerlesim& y,
+                      const QVariantList& degerler) {
     const int n = static_cast<int>(sutunlar.size());
     QByteArray satir;
     ekle16(satir, static_cast<quint16>(n));
@@ -196,7 +216,8 @@ QByteArray kullanimHaritasi(quint32 ilk, int sayi) {
     h.append('\0');
     ekle32(h, ilk);
     QByteArray bitler((sayi + 7) / 8 + 1, '\0');
-    for (int i = 0; i < sayi; ++i) bitler[i / 8] = static_cast<char>(bitler[i / 8] | (1 << (i % 8)));
+    for (int i = 0; i < sayi; ++i)
+        bitler[i / 8] = static_cast<char>(bitler[i / 8] | (1 << (i % 8)));
     h.append(bitler);
     return h;
 }
@@ -229,12 +250,13 @@ QByteArray tanimSayfasi(const Tablo& t, const Yerlesim& y, quint32 haritaSayfasi
         yaz16(s, yer + 7, static_cast<quint16>(y.degiskenNo[i] < 0 ? 0 : y.degiskenNo[i]));
         yaz16(s, yer + 9, static_cast<quint16>(i));
         if (c.tip == Tip::Metin) yaz16(s, yer + 11, 0x041F);  // Turkish sort order
-        quint8 bayrak = 0x02;                                  // may be NULL
+        quint8 bayrak = 0x02;                                 // may be NULL
         if (sabit(c.tip)) bayrak |= 0x01;
         if (c.otomatik) bayrak |= 0x04;
         s[yer + 15] = static_cast<char>(bayrak);
         yaz16(s, yer + 21, static_cast<quint16>(y.sabitYer[i] < 0 ? 0 : y.sabitYer[i]));
-        const int boy = c.tip == Tip::Metin ? c.uzunluk * 2 : (c.tip == Tip::Ole ? 0 : sabitBoy(c.tip));
+        const int boy =
+            c.tip == Tip::Metin ? c.uzunluk * 2 : (c.tip == Tip::Ole ? 0 : sabitBoy(c.tip));
         yaz16(s, yer + 23, static_cast<quint16>(boy));
         yer += kSutunGirdisi;
     }
@@ -279,12 +301,10 @@ QByteArray baslikSayfasi(const Dosya& d) {
 Tablo katalogTablosu() {
     Tablo t;
     t.ad = QStringLiteral("MSysObjects");
-    t.sutunlar = {{QStringLiteral("Id"), Tip::Uzun},
-                  {QStringLiteral("ParentId"), Tip::Uzun},
-                  {QStringLiteral("Name"), Tip::Metin, 128},
-                  {QStringLiteral("Type"), Tip::Tamsayi},
-                  {QStringLiteral("Flags"), Tip::Uzun},
-                  {QStringLiteral("LvProp"), Tip::Ole, 0}};
+    t.sutunlar = {
+        {QStringLiteral("Id"), Tip::Uzun},         {QStringLiteral("ParentId"), Tip::Uzun},
+        {QStringLiteral("Name"), Tip::Metin, 128}, {QStringLiteral("Type"), Tip::Tamsayi},
+        {QStringLiteral("Flags"), Tip::Uzun},      {QStringLiteral("LvProp"), Tip::Ole, 0}};
     return t;
 }
 
@@ -345,8 +365,7 @@ QByteArray Yaz(const Dosya& d) {
     Tablo katalog = katalogTablosu();
     // The catalogue's rows have a fixed size whatever the page numbers, so its
     // page count is known before the user tables are placed after it.
-    for (const Tablo& t : d.tablolar)
-        katalog.satirlar.append({0, 0, t.ad, 1, 0, QVariant()});
+    for (const Tablo& t : d.tablolar) katalog.satirlar.append({0, 0, t.ad, 1, 0, QVariant()});
     katalog.satirlar.append({2, 0, QStringLiteral("MSysObjects"), 1, 0x80000002u, QVariant()});
     quint32 sayfa = 2 + static_cast<quint32>(sayfaSayisi(katalog));
     QList<quint32> tanimlar;
@@ -360,7 +379,8 @@ QByteArray Yaz(const Dosya& d) {
     dosya.append(QByteArray(kSayfa, '\0'));  // page 1: the file's own usage map, unused here
     for (const QByteArray& s : tabloSayfalari(katalog, 2, true)) dosya.append(s);
     for (int i = 0; i < d.tablolar.size(); ++i)
-        for (const QByteArray& s : tabloSayfalari(d.tablolar[i], tanimlar[i], false)) dosya.append(s);
+        for (const QByteArray& s : tabloSayfalari(d.tablolar[i], tanimlar[i], false))
+            dosya.append(s);
     return dosya;
 }
 

@@ -15,7 +15,7 @@ namespace JetYazici {
 
 // Column type codes as the file stores them.
 enum class Tip : quint8 {
-    Evet = 0x01,     // Yes/No; the value lives in the row's null mask
+    Evet = 0x01,  // Yes/No; the value lives in the row's null mask
     Bayt = 0x02,
     Tamsayi = 0x03,  // 16 bits
     Uzun = 0x04,     // 32 bits
@@ -24,15 +24,15 @@ enum class Tip : quint8 {
     Cift = 0x07,     // double
     Tarih = 0x08,    // days since 30.12.1899 as a double
     Metin = 0x0A,
-    Ole = 0x0B,      // long binary; written as NULL only
+    Ole = 0x0B,  // long binary; written as NULL only
 };
 
 struct Sutun {
     QString ad;
     Tip tip = Tip::Metin;
-    int uzunluk = 50;        // characters, for text
-    bool otomatik = false;   // autonumber (a Long)
-    bool sikistir = true;    // text in the compressed form wherever the value allows it
+    int uzunluk = 50;       // characters, for text
+    bool otomatik = false;  // autonumber (a Long)
+    bool sikistir = true;   // text in the compressed form wherever the value allows it
 };
 
 // Values: an invalid QVariant is NULL; text columns take QString; date columns
@@ -46,9 +46,9 @@ struct Tablo {
 
 struct Dosya {
     QList<Tablo> tablolar;
-    QString parola;                                           // at most 20 characters
-    QDateTime olusturma{QDate(2004, 5, 17), QTime(9, 30)};    // masks the password
-    quint8 surum = 1;                                         // 0x14: 1 is Jet 4
+    QString parola;                                         // at most 20 characters
+    QDateTime olusturma{QDate(2004, 5, 17), QTime(9, 30)};  // masks the password
+    quint8 surum = 1;                                       // 0x14: 1 is Jet 4
 };
 
 // Jet's date number: whole days from 30.12.1899, the time of day as the

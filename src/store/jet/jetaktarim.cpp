@@ -61,24 +61,33 @@ QList<Aktarilacak> oku(const QString& yol) {
 void bagla(sqlite3* db, sqlite3_stmt* st, int no, const QVariant& v) {
     int rc = SQLITE_OK;
     switch (v.typeId()) {
-    case QMetaType::UnknownType: rc = sqlite3_bind_null(st, no); break;
-    case QMetaType::LongLong: rc = sqlite3_bind_int64(st, no, v.toLongLong()); break;
-    case QMetaType::Double: rc = sqlite3_bind_double(st, no, v.toDouble()); break;
-    case QMetaType::QDateTime: {
-        // Dates as the statement component stores them, wall time as the file had it.
-        const QString s = Sorgu::tarihMetni(v.toDateTime());
-        rc = sqlite3_bind_text16(st, no, s.utf16(), static_cast<int>(s.size() * 2), SQLITE_TRANSIENT);
-        break;
-    }
-    case QMetaType::QByteArray: {
-        const QByteArray b = v.toByteArray();
-        rc = sqlite3_bind_blob(st, no, b.constData(), static_cast<int>(b.size()), SQLITE_TRANSIENT);
-        break;
-    }
-    default: {
-        const QString s = v.toString();
-        rc = sqlite3_bind_text16(st, no, s.utf16(), static_cast<int>(s.size() * 2), SQLITE_TRANSIENT);
-    }
+        case QMetaType::UnknownType:
+            rc = sqlite3_bind_null(st, no);
+            break;
+        case QMetaType::LongLong:
+            rc = sqlite3_bind_int64(st, no, v.toLongLong());
+            break;
+        case QMetaType::Double:
+            rc = sqlite3_bind_double(st, no, v.toDouble());
+            break;
+        case QMetaType::QDateTime: {
+            // Dates as the statement component stores them, wall time as the file had it.
+            const QString s = Sorgu::tarihMetni(v.toDateTime());
+            rc = sqlite3_bind_text16(st, no, s.utf16(), static_cast<int>(s.size() * 2),
+                                     SQLITE_TRANSIENT);
+            break;
+        }
+        case QMetaType::QByteArray: {
+            const QByteArray b = v.toByteArray();
+            rc = sqlite3_bind_blob(st, no, b.constData(), static_cast<int>(b.size()),
+                                   SQLITE_TRANSIENT);
+            break;
+        }
+        default: {
+            const QString s = v.toString();
+            rc = sqlite3_bind_text16(st, no, s.utf16(), static_cast<int>(s.size() * 2),
+                                     SQLITE_TRANSIENT);
+        }
     }
     if (rc != SQLITE_OK) sqliteHatasi(db);
 }
@@ -88,7 +97,8 @@ struct Komut {
     ~Komut() { sqlite3_finalize(st); }
 };
 
-void yaz(Baglanti& db, const QList<Aktarilacak>& liste, const std::function<void(qint64, qint64)>& ilerleme) {
+void yaz(Baglanti& db, const QList<Aktarilacak>& liste,
+         const std::function<void(qint64, qint64)>& ilerleme) {
     qint64 toplam = 0;
     for (const Aktarilacak& a : liste) toplam += a.veri.satirlar.size();
     qint64 yapilan = 0;
@@ -109,7 +119,8 @@ void yaz(Baglanti& db, const QList<Aktarilacak>& liste, const std::function<void
                                  nullptr) != SQLITE_OK)
             sqliteHatasi(db.handle());
         for (const QVariantList& satir : a.veri.satirlar) {
-            for (int i = 0; i < a.sira.size(); ++i) bagla(db.handle(), k.st, i + 1, satir.value(a.sira[i]));
+            for (int i = 0; i < a.sira.size(); ++i)
+                bagla(db.handle(), k.st, i + 1, satir.value(a.sira[i]));
             if (sqlite3_step(k.st) != SQLITE_DONE) sqliteHatasi(db.handle());
             sqlite3_reset(k.st);
             if (++yapilan % kIlerlemeAraligi == 0 && ilerleme) ilerleme(yapilan, toplam);
@@ -130,7 +141,8 @@ QString saklamaAdi(const QString& vdbYolu) {
 }
 
 bool yenidenAdlandir(const QString& eski, const QString& yeni) {
-    return std::rename(QFile::encodeName(eski).constData(), QFile::encodeName(yeni).constData()) == 0;
+    return std::rename(QFile::encodeName(eski).constData(), QFile::encodeName(yeni).constData()) ==
+           0;
 }
 
 // The renames must outlive a power cut like the data did.

@@ -25,6 +25,7 @@ inline constexpr const char* kParola = "kepl480259";
 // Basarisiz: the import failed; the Jet file is where it was and no partial file is left.
 // When "<vdbYolu>.jet" exists already (an earlier import), the Jet file goes to
 // "<vdbYolu>.jet.2", ".jet.3" and so on, so no earlier copy is overwritten.
-Sonuc GerekirseAktar(const QString& vdbYolu, const std::function<void(qint64, qint64)>& ilerleme = {});
+Sonuc GerekirseAktar(const QString& vdbYolu,
+                     const std::function<void(qint64, qint64)>& ilerleme = {});
 
 }  // namespace JetAktarim

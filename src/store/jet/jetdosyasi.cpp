@@ -23,7 +23,8 @@ bool JetMi(const QString& yol) {
 QString Parola(const QString& yol) {
     jetOlmali(yol);
     const QString parola = Baslik::Parola(Baslik::Oku(yol));
-    if (parola.isNull()) throw DbHatasi(QStringLiteral("Jet dosyasının başlığı eksik: %1").arg(yol));
+    if (parola.isNull())
+        throw DbHatasi(QStringLiteral("Jet dosyasının başlığı eksik: %1").arg(yol));
     return parola;
 }
 

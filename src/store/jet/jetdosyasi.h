@@ -23,8 +23,8 @@ struct Tablo {
     QList<QVariantList> satirlar;
 };
 
-bool JetMi(const QString& yol);      // page 0 says Jet 4 (or Jet 3)
-QString Parola(const QString& yol);  // the database password from the header; raises DbHatasi
+bool JetMi(const QString& yol);            // page 0 says Jet 4 (or Jet 3)
+QString Parola(const QString& yol);        // the database password from the header; raises DbHatasi
 QStringList Tablolar(const QString& yol);  // user tables; raises DbHatasi
 // Reads the named columns (all when empty) of a table, matching names without regard to case;
 // raises DbHatasi when the file is not a Jet file, is damaged, or lacks the table or a column.

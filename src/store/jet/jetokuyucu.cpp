@@ -71,14 +71,17 @@ void tanimDenetle(Acik& a, unsigned long sayfa) {
     MdbHandle* mdb = a.mdb;
     if (static_cast<qint64>(sayfa) >= a.sayfaSayisi || sayfa < 1)
         hasarli(QStringLiteral("tablo sayfası dosyanın dışında"));
-    if (mdb_read_pg(mdb, sayfa) != mdb->fmt->pg_size) hasarli(QStringLiteral("tablo sayfası okunamadı"));
+    if (mdb_read_pg(mdb, sayfa) != mdb->fmt->pg_size)
+        hasarli(QStringLiteral("tablo sayfası okunamadı"));
     const unsigned char* b = mdb->pg_buf;
     const MdbFormatConstants* f = mdb->fmt;
     if (b[0] != MDB_PAGE_TABLE) hasarli(QStringLiteral("tablo tanımı bozuk"));
     const int sutun = mdb_get_int16(mdb->pg_buf, f->tab_num_cols_offset);
     const int degisken = mdb_get_int16(mdb->pg_buf, f->tab_num_cols_offset - 2);
-    const auto indeks = static_cast<unsigned long>(mdb_get_int32(mdb->pg_buf, f->tab_num_idxs_offset));
-    const auto gercek = static_cast<unsigned long>(mdb_get_int32(mdb->pg_buf, f->tab_num_ridxs_offset));
+    const auto indeks =
+        static_cast<unsigned long>(mdb_get_int32(mdb->pg_buf, f->tab_num_idxs_offset));
+    const auto gercek =
+        static_cast<unsigned long>(mdb_get_int32(mdb->pg_buf, f->tab_num_ridxs_offset));
     if (sutun < 1 || sutun > MDB_MAX_COLS || degisken > sutun || indeks > kEnFazlaIndeks ||
         gercek > kEnFazlaIndeks)
         hasarli(QStringLiteral("tablo tanımı bozuk"));
@@ -155,22 +158,39 @@ QByteArray kutuphaneMetni(MdbHandle* mdb, const MdbField& a, int tip) {
 
 bool destekleniyor(int tip) {
     switch (tip) {
-    case MDB_BOOL: case MDB_BYTE: case MDB_INT: case MDB_LONGINT: case MDB_MONEY:
-    case MDB_FLOAT: case MDB_DOUBLE: case MDB_DATETIME: case MDB_TEXT: case MDB_MEMO:
-    case MDB_BINARY: case MDB_REPID:
-        return true;
-    default:
-        return false;
+        case MDB_BOOL:
+        case MDB_BYTE:
+        case MDB_INT:
+        case MDB_LONGINT:
+        case MDB_MONEY:
+        case MDB_FLOAT:
+        case MDB_DOUBLE:
+        case MDB_DATETIME:
+        case MDB_TEXT:
+        case MDB_MEMO:
+        case MDB_BINARY:
+        case MDB_REPID:
+            return true;
+        default:
+            return false;
     }
 }
 
 int gerekenBoy(int tip) {
     switch (tip) {
-    case MDB_BYTE: return 1;
-    case MDB_INT: return 2;
-    case MDB_LONGINT: case MDB_FLOAT: return 4;
-    case MDB_MONEY: case MDB_DOUBLE: case MDB_DATETIME: return 8;
-    default: return 0;
+        case MDB_BYTE:
+            return 1;
+        case MDB_INT:
+            return 2;
+        case MDB_LONGINT:
+        case MDB_FLOAT:
+            return 4;
+        case MDB_MONEY:
+        case MDB_DOUBLE:
+        case MDB_DATETIME:
+            return 8;
+        default:
+            return 0;
     }
 }
 
@@ -198,60 +218,85 @@ void hamYaz(Kodlama::Yazici& y, const Acik& a, const MdbColumn* c, const MdbFiel
         y.i64(bit);
     };
     switch (tip) {
-    case MDB_BYTE: y.u8(Tam); y.i64(p[0]); break;
-    case MDB_INT: y.u8(Tam); y.i64(qFromLittleEndian<qint16>(p)); break;
-    case MDB_LONGINT: y.u8(Tam); y.i64(qFromLittleEndian<qint32>(p)); break;
-    case MDB_MONEY: ondalik(static_cast<double>(qFromLittleEndian<qint64>(p)) / 10000.0); break;
-    case MDB_FLOAT: ondalik(static_cast<double>(qFromLittleEndian<float>(p))); break;
-    case MDB_DOUBLE: ondalik(qFromLittleEndian<double>(p)); break;
-    case MDB_DATETIME: y.u8(JetTarihi); y.i64(qFromLittleEndian<qint64>(p)); break;
-    case MDB_BINARY: y.u8(Ikili); y.bayt(p, f.siz); break;
-    case MDB_TEXT:
-        if (a.surum == Baslik::kJet4) {
-            y.u8(Jet4Metni);
+        case MDB_BYTE:
+            y.u8(Tam);
+            y.i64(p[0]);
+            break;
+        case MDB_INT:
+            y.u8(Tam);
+            y.i64(qFromLittleEndian<qint16>(p));
+            break;
+        case MDB_LONGINT:
+            y.u8(Tam);
+            y.i64(qFromLittleEndian<qint32>(p));
+            break;
+        case MDB_MONEY:
+            ondalik(static_cast<double>(qFromLittleEndian<qint64>(p)) / 10000.0);
+            break;
+        case MDB_FLOAT:
+            ondalik(static_cast<double>(qFromLittleEndian<float>(p)));
+            break;
+        case MDB_DOUBLE:
+            ondalik(qFromLittleEndian<double>(p));
+            break;
+        case MDB_DATETIME:
+            y.u8(JetTarihi);
+            y.i64(qFromLittleEndian<qint64>(p));
+            break;
+        case MDB_BINARY:
+            y.u8(Ikili);
             y.bayt(p, f.siz);
             break;
+        case MDB_TEXT:
+            if (a.surum == Baslik::kJet4) {
+                y.u8(Jet4Metni);
+                y.bayt(p, f.siz);
+                break;
+            }
+            [[fallthrough]];
+        default: {
+            const QByteArray m = kutuphaneMetni(a.mdb, f, tip);
+            y.u8(Utf8);
+            y.bayt(m.constData(), m.size());
         }
-        [[fallthrough]];
-    default: {
-        const QByteArray m = kutuphaneMetni(a.mdb, f, tip);
-        y.u8(Utf8);
-        y.bayt(m.constData(), m.size());
-    }
     }
 }
 
 QVariant hamOku(Kodlama::Okuyucu& o) {
     qsizetype n = 0;
     switch (o.u8()) {
-    case Bos: return QVariant();
-    case Tam: return QVariant(o.i64());
-    case Ondalik: {
-        const qint64 bit = o.i64();
-        double d;
-        std::memcpy(&d, &bit, 8);
-        return QVariant(d);
-    }
-    case JetTarihi: {
-        const qint64 bit = o.i64();
-        double d;
-        std::memcpy(&d, &bit, 8);
-        const QDateTime an = Baslik::TarihSaat(d);
-        return an.isValid() ? QVariant(an) : QVariant();
-    }
-    case Jet4Metni: {
-        const char* p = o.bayt(n);
-        return QVariant(jet4Metin(reinterpret_cast<const unsigned char*>(p), static_cast<int>(n)));
-    }
-    case Utf8: {
-        const char* p = o.bayt(n);
-        return QVariant(QString::fromUtf8(p, n));
-    }
-    case Ikili: {
-        const char* p = o.bayt(n);
-        return QVariant(QByteArray(p, n));
-    }
-    default: throw DbHatasi(QStringLiteral("Jet okuma sonucu bozuk."));
+        case Bos:
+            return QVariant();
+        case Tam:
+            return QVariant(o.i64());
+        case Ondalik: {
+            const qint64 bit = o.i64();
+            double d;
+            std::memcpy(&d, &bit, 8);
+            return QVariant(d);
+        }
+        case JetTarihi: {
+            const qint64 bit = o.i64();
+            double d;
+            std::memcpy(&d, &bit, 8);
+            const QDateTime an = Baslik::TarihSaat(d);
+            return an.isValid() ? QVariant(an) : QVariant();
+        }
+        case Jet4Metni: {
+            const char* p = o.bayt(n);
+            return QVariant(
+                jet4Metin(reinterpret_cast<const unsigned char*>(p), static_cast<int>(n)));
+        }
+        case Utf8: {
+            const char* p = o.bayt(n);
+            return QVariant(QString::fromUtf8(p, n));
+        }
+        case Ikili: {
+            const char* p = o.bayt(n);
+            return QVariant(QByteArray(p, n));
+        }
+        default:
+            throw DbHatasi(QStringLiteral("Jet okuma sonucu bozuk."));
     }
 }
 
@@ -412,6 +457,5 @@ Tablo HamCoz(const QByteArray& ham) {
 Tablo TabloOku(const Kaynak& kaynak, const QString& tablo, const QStringList& sutunlar) {
     return HamCoz(TabloHam(kaynak, tablo, sutunlar));
 }
-
 
 }  // namespace Jet::Dogrudan

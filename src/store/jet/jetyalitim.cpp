@@ -29,7 +29,8 @@ constexpr rlim_t kEkBellek = rlim_t(2) << 30;  // on top of what the program hol
 void hepsiniYaz(int fd, const QByteArray& b) {
     qsizetype yazilan = 0;
     while (yazilan < b.size()) {
-        const ssize_t n = ::write(fd, b.constData() + yazilan, static_cast<size_t>(b.size() - yazilan));
+        const ssize_t n =
+            ::write(fd, b.constData() + yazilan, static_cast<size_t>(b.size() - yazilan));
         if (n < 0 && errno == EINTR) continue;
         if (n <= 0) return;
         yazilan += n;
@@ -42,7 +43,8 @@ void sinirla(int saniye) {
     long sayfa = 0;
     QFile statm(QStringLiteral("/proc/self/statm"));
     if (statm.open(QIODevice::ReadOnly)) sayfa = statm.readLine().split(' ').value(0).toLong();
-    const rlim_t bellek = static_cast<rlim_t>(sayfa) * static_cast<rlim_t>(::sysconf(_SC_PAGESIZE)) + kEkBellek;
+    const rlim_t bellek =
+        static_cast<rlim_t>(sayfa) * static_cast<rlim_t>(::sysconf(_SC_PAGESIZE)) + kEkBellek;
     const rlimit as{bellek, bellek};
     ::setrlimit(RLIMIT_AS, &as);
     const rlimit cpu{static_cast<rlim_t>(saniye), static_cast<rlim_t>(saniye)};
@@ -141,10 +143,8 @@ QByteArray Calistir(const std::function<QByteArray()>& is, int saniye) {
         if (okunan != gelen.size()) sonDurum = 0;
     }
     ::close(bellek);
-    if (zamanAsimi)
-        throw DbHatasi(QStringLiteral("Jet dosyası okunamadı (okuma çok uzun sürdü)."));
-    if (!WIFEXITED(durum) || WEXITSTATUS(durum) != 0 ||
-        (sonDurum != kTamam && sonDurum != kHata))
+    if (zamanAsimi) throw DbHatasi(QStringLiteral("Jet dosyası okunamadı (okuma çok uzun sürdü)."));
+    if (!WIFEXITED(durum) || WEXITSTATUS(durum) != 0 || (sonDurum != kTamam && sonDurum != kHata))
         throw DbHatasi(QStringLiteral("Jet dosyası okunamadı (dosya hasarlı)."));
     if (sonDurum == kHata) throw DbHatasi(QString::fromUtf8(gelen));
     return gelen;
