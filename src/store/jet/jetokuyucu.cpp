@@ -122,23 +122,24 @@ MdbColumn* sutun(MdbTableDef* t, int i) {
 // between one byte per character and two; plain UCS-2 otherwise.
 QString jet4Metin(const unsigned char* p, int n) {
     if (n >= 2 && p[0] == 0xFF && p[1] == 0xFE) {
-        QString s;
-        s.reserve(n);
+        QString s(n - 2, Qt::Uninitialized);  // never more characters than bytes
+        char16_t* d = reinterpret_cast<char16_t*>(s.data());
+        int k = 0;
         bool tek = true;
         for (int i = 2; i < n;) {
             if (p[i] == 0) {
                 tek = !tek;
                 ++i;
             } else if (tek) {
-                s.append(QChar(static_cast<char16_t>(p[i])));
-                ++i;
+                d[k++] = p[i++];
             } else if (i + 1 < n) {
-                s.append(QChar(static_cast<char16_t>(p[i] | (p[i + 1] << 8))));
+                d[k++] = static_cast<char16_t>(p[i] | (p[i + 1] << 8));
                 i += 2;
             } else {
                 break;
             }
         }
+        s.truncate(k);
         return s;
     }
     QString s(n / 2, Qt::Uninitialized);
@@ -440,6 +441,11 @@ Tablo HamCoz(const QByteArray& ham) {
     const quint32 sutun = o.u32();
     o.gerek(static_cast<qint64>(sutun) * 4);
     for (quint32 i = 0; i < sutun; ++i) t.sutunlar.append(o.metin());
+    // The closing row count, read ahead only to size the list.
+    if (ham.size() >= o.yer + 9 && ham[ham.size() - 9] == Son)
+        t.satirlar.reserve(
+            qBound<qint64>(0, qFromLittleEndian<qint64>(ham.constData() + ham.size() - 8),
+                           ham.size() / qMax<quint32>(sutun, 1)));
     for (;;) {
         o.gerek(1);
         if (ham[o.yer] == Son) break;
