@@ -102,6 +102,7 @@ private slots:
     void bozukDosyalar_data();
     void bozukDosyalar();
     void kesikOkumaSonucu();
+    void abartiliSatirSayisi();
 
 private:
     QTemporaryDir dizin;
@@ -327,6 +328,16 @@ void TstJetDosyasi::kesikOkumaSonucu() {
     for (int n = 0; n < ham.size(); n += 7)
         QVERIFY_THROWS_EXCEPTION(DbHatasi, Jet::Dogrudan::HamCoz(ham.left(n)));
     QVERIFY_THROWS_EXCEPTION(DbHatasi, Jet::Dogrudan::HamCoz(ham + 'x'));
+}
+
+// The definition's row count comes from the file: a huge one is damage to
+// report, not a size to allocate (found by the byte sweep of the fuzz folder).
+void TstJetDosyasi::abartiliSatirSayisi() {
+    Jet::Dogrudan::Kaynak k;
+    k.veri = Yaz(sirketDosyasi());
+    k.bellekte = true;
+    qToLittleEndian<quint32>(0x7F000000u, k.veri.data() + tanimSayfasi(k.veri) * kSayfa + 16);
+    QVERIFY_THROWS_EXCEPTION(DbHatasi, Jet::Dogrudan::TabloOku(k, QStringLiteral("Carikart"), {}));
 }
 
 QTEST_GUILESS_MAIN(TstJetDosyasi)

@@ -423,7 +423,11 @@ QByteArray TabloHam(const Kaynak& kaynak, const QString& tablo, const QStringLis
             throw DbHatasi(QStringLiteral("Sütun türü okunamıyor: %1.%2").arg(tablo, adlar[i]));
         y.metin(adlar[i]);
     }
-    y.b.reserve(y.b.size() + static_cast<qsizetype>(t->num_rows) * secilen.size() * 16);
+    // The row count comes from the file: room for it, but never more than
+    // the file itself could fill.
+    const qint64 tahmin = static_cast<qint64>(t->num_rows) * secilen.size() * 16;
+    y.b.reserve(y.b.size() +
+                static_cast<qsizetype>(qMin(tahmin, a.sayfaSayisi * a.mdb->fmt->pg_size * 2)));
     const qint64 okunan = satirlariGez(a, t.get(), [&](const MdbField* f) {
         for (int i : secilen) hamYaz(y, a, sutun(t.get(), i), f[i]);
     });
