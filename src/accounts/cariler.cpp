@@ -1,13 +1,10 @@
 #include "cariler.h"
 
-#include <QDateTime>
-
 #include "baglanti.h"
 #include "dbhatasi.h"
 #include "jetdosyasi.h"
 #include "logooturum.h"
 #include "sorgu.h"
-#include "turkce.h"
 
 namespace Cariler {
 
@@ -31,16 +28,6 @@ const QStringList& ZafoSonucAdlari() {
     return s;
 }
 
-namespace {
-
-QString HucreMetni(const QVariant& v) {
-    if (v.typeId() == QMetaType::QDateTime) return Turkce::Tarih(v.toDateTime().date());
-    if (v.typeId() == QMetaType::Double) return Turkce::KisaTutar(v.toDouble());
-    return v.toString();
-}
-
-}  // namespace
-
 Sonuc JetCarileriAc(const QString& dosya) {
     Sonuc s;
     // A file that is not a Jet database (or not there at all) does not open;
@@ -62,24 +49,7 @@ Sonuc JetCarileriAc(const QString& dosya) {
                                           "ayarlarınızı kontrol ediniz !..");
         return s;
     }
-    s.tablo.setSutunlar(ZafoSonucAdlari());
-    qsizetype karakter = 0;
-    for (const QVariantList& satir : jet.satirlar)
-        for (const QVariant& v : satir)
-            if (v.typeId() == QMetaType::QString) karakter += v.toString().size();
-    s.tablo.ayir(jet.satirlar.size(), karakter);
-    const int sutun = int(ZafoSutunlari().size());
-    for (const QVariantList& satir : jet.satirlar) {
-        for (int c = 0; c < sutun; ++c) {
-            const QVariant v = satir.value(c);
-            if (!v.isValid())
-                s.tablo.bosEkle();
-            else if (v.typeId() == QMetaType::QString)
-                s.tablo.ekle(*static_cast<const QString*>(v.constData()));
-            else
-                s.tablo.ekle(HucreMetni(v));
-        }
-    }
+    s.tablo = MetinTablosu::Degerlerden(ZafoSonucAdlari(), std::move(jet.satirlar));
     s.tablo.sirala(s.tablo.sutunNo(QStringLiteral("Unvan")));
     return s;
 }
