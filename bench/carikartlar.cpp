@@ -26,12 +26,13 @@ qint64 islemciMs() {
     for (int kim : {RUSAGE_SELF, RUSAGE_CHILDREN}) {
         rusage r{};
         getrusage(kim, &r);
-        ms += (r.ru_utime.tv_sec + r.ru_stime.tv_sec) * 1000 + (r.ru_utime.tv_usec + r.ru_stime.tv_usec) / 1000;
+        ms += (r.ru_utime.tv_sec + r.ru_stime.tv_sec) * 1000 +
+              (r.ru_utime.tv_usec + r.ru_stime.tv_usec) / 1000;
     }
     return ms;
 }
 
-const char* const kAdlar[] = {"Çağlar", "Şükrü", "İsmail", "Irmak", "Ömer", "Ülkü",
+const char* const kAdlar[] = {"Çağlar", "Şükrü", "İsmail", "Irmak", "Ömer",  "Ülkü",
                               "Gül",    "Ağaç",  "Cem",    "Çetin", "Ilgaz", "Oğuz"};
 
 QString ad(quint32& x) {
@@ -43,21 +44,29 @@ QByteArray sirketDosyasi(int adet) {
     using JetYazici::Tip;
     JetYazici::Tablo t;
     t.ad = QStringLiteral("Carikart");
-    t.sutunlar = {{QStringLiteral("Crsirano"), Tip::Uzun, 0, true}, {QStringLiteral("Carikod"), Tip::Metin, 20},
-                  {QStringLiteral("Unvan"), Tip::Metin, 60},         {QStringLiteral("Yetkili"), Tip::Metin, 30},
-                  {QStringLiteral("Adres1"), Tip::Metin, 50},        {QStringLiteral("Adres2"), Tip::Metin, 50},
-                  {QStringLiteral("Adres3"), Tip::Metin, 50},        {QStringLiteral("Sehir"), Tip::Metin, 25},
-                  {QStringLiteral("Telefon1"), Tip::Metin, 15},      {QStringLiteral("Telefon2"), Tip::Metin, 15},
-                  {QStringLiteral("Faxno"), Tip::Metin, 15},         {QStringLiteral("Vergi_Da"), Tip::Metin, 30},
+    t.sutunlar = {{QStringLiteral("Crsirano"), Tip::Uzun, 0, true},
+                  {QStringLiteral("Carikod"), Tip::Metin, 20},
+                  {QStringLiteral("Unvan"), Tip::Metin, 60},
+                  {QStringLiteral("Yetkili"), Tip::Metin, 30},
+                  {QStringLiteral("Adres1"), Tip::Metin, 50},
+                  {QStringLiteral("Adres2"), Tip::Metin, 50},
+                  {QStringLiteral("Adres3"), Tip::Metin, 50},
+                  {QStringLiteral("Sehir"), Tip::Metin, 25},
+                  {QStringLiteral("Telefon1"), Tip::Metin, 15},
+                  {QStringLiteral("Telefon2"), Tip::Metin, 15},
+                  {QStringLiteral("Faxno"), Tip::Metin, 15},
+                  {QStringLiteral("Vergi_Da"), Tip::Metin, 30},
                   {QStringLiteral("Vergi_No"), Tip::Metin, 15}};
     quint32 x = 7;
     for (int i = 1; i <= adet; ++i) {
         t.satirlar.append({i, QStringLiteral("120.%1").arg(i, 6, 10, QLatin1Char('0')),
                            QStringLiteral("%1 %2 Ticaret Ltd. Şti.").arg(ad(x), ad(x)),
-                           QStringLiteral("%1 %2").arg(ad(x), ad(x)), QStringLiteral("Atatürk Cad. No:%1").arg(i % 300),
-                           QStringLiteral("Kat 2 Daire %1").arg(i % 40), QString(""), QStringLiteral("İzmir"),
-                           QStringLiteral("0232 441 %1").arg(i % 10000), QVariant(), QStringLiteral("0232 442 0000"),
-                           QStringLiteral("Karşıyaka"), QString::number(1000000000 + i)});
+                           QStringLiteral("%1 %2").arg(ad(x), ad(x)),
+                           QStringLiteral("Atatürk Cad. No:%1").arg(i % 300),
+                           QStringLiteral("Kat 2 Daire %1").arg(i % 40), QString(""),
+                           QStringLiteral("İzmir"), QStringLiteral("0232 441 %1").arg(i % 10000),
+                           QVariant(), QStringLiteral("0232 442 0000"), QStringLiteral("Karşıyaka"),
+                           QString::number(1000000000 + i)});
     }
     JetYazici::Dosya d;
     d.tablolar = {t};
@@ -69,11 +78,16 @@ QByteArray logoYaniti(int adet) {
     satirlar.reserve(adet);
     quint32 x = 7;
     for (int i = 0; i < adet; ++i)
-        satirlar << QVariantList{i + 1, QStringLiteral("120.%1").arg(i, 5, 10, QLatin1Char('0')),
+        satirlar << QVariantList{i + 1,
+                                 QStringLiteral("120.%1").arg(i, 5, 10, QLatin1Char('0')),
                                  QStringLiteral("%1 %2 Ticaret Ltd. Şti.").arg(ad(x), ad(x)),
-                                 QStringLiteral("Atatürk Cad. No %1").arg(i % 300), QStringLiteral("Kat 2"),
-                                 QStringLiteral("İZMİR"), QStringLiteral("0232 555 %1").arg(i % 10000), QVariant(),
-                                 QStringLiteral("0232 444 00 00"), QString::number(1000000000LL + i),
+                                 QStringLiteral("Atatürk Cad. No %1").arg(i % 300),
+                                 QStringLiteral("Kat 2"),
+                                 QStringLiteral("İZMİR"),
+                                 QStringLiteral("0232 555 %1").arg(i % 10000),
+                                 QVariant(),
+                                 QStringLiteral("0232 444 00 00"),
+                                 QString::number(1000000000LL + i),
                                  QStringLiteral("Karşıyaka")};
     return TdsSunucu::Kodla(TdsSunucu::Yanit::Sonuc(LogoCariSutunlari(), satirlar), 0x74000004);
 }
@@ -99,15 +113,17 @@ void olc(const char* ad, QApplication& app, int adet) {
     }
     std::sort(duvar.begin(), duvar.end());
     std::sort(islemci.begin(), islemci.end());
-    std::printf("%s, %d cards, shown to grid filled: median %lld ms, best %lld ms (CPU median %lld ms)\n", ad,
-                adet, static_cast<long long>(duvar[2]), static_cast<long long>(duvar[0]),
-                static_cast<long long>(islemci[2]));
+    std::printf(
+        "%s, %d cards, shown to grid filled: median %lld ms, best %lld ms (CPU median %lld ms)\n",
+        ad, adet, static_cast<long long>(duvar[2]), static_cast<long long>(duvar[0]),
+        static_cast<long long>(islemci[2]));
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-    // Placement is never written here, but the settings folder is kept out of the home all the same.
+    // Placement is never written here, but the settings folder is kept out of the home all the
+    // same.
     QTemporaryDir ayarlar;
     qputenv("XDG_CONFIG_HOME", ayarlar.path().toLocal8Bit());
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -121,8 +137,9 @@ int main(int argc, char** argv) {
     Sorgu q(dm.DB_Zafo);
     auto params = [&q](int tur, const QString& server, const QString& sirket) {
         q.Close();
-        q.setSql(QStringLiteral("Update Params Set Ticprogram = :t, Ticserver = :s, Ticveritab = 'LOGODB', "
-                                "Ticuser = 'sa', Ticpass = 'gizli', Ticsirket = :f"));
+        q.setSql(QStringLiteral(
+            "Update Params Set Ticprogram = :t, Ticserver = :s, Ticveritab = 'LOGODB', "
+            "Ticuser = 'sa', Ticpass = 'gizli', Ticsirket = :f"));
         q.paramInt(QStringLiteral("t"), tur);
         q.paramText(QStringLiteral("s"), server);
         q.paramText(QStringLiteral("f"), sirket);

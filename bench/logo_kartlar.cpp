@@ -14,12 +14,17 @@ int main(int argc, char** argv) {
     QList<QVariantList> satirlar;
     satirlar.reserve(adet);
     for (int i = 0; i < adet; ++i)
-        satirlar << QVariantList{i + 1, QStringLiteral("120.%1").arg(i, 5, 10, QLatin1Char('0')),
+        satirlar << QVariantList{i + 1,
+                                 QStringLiteral("120.%1").arg(i, 5, 10, QLatin1Char('0')),
                                  QStringLiteral("Şirket Çağlayan Öztürk %1 Ltd. Şti.").arg(i),
-                                 QStringLiteral("Atatürk Cad. No %1").arg(i % 300), QStringLiteral("Kat 2"),
-                                 QStringLiteral("İZMİR"), QStringLiteral("0232 555 %1").arg(i % 10000),
-                                 QVariant(), QStringLiteral("0232 444 00 00"),
-                                 QStringLiteral("%1").arg(1000000000LL + i), QStringLiteral("Karşıyaka")};
+                                 QStringLiteral("Atatürk Cad. No %1").arg(i % 300),
+                                 QStringLiteral("Kat 2"),
+                                 QStringLiteral("İZMİR"),
+                                 QStringLiteral("0232 555 %1").arg(i % 10000),
+                                 QVariant(),
+                                 QStringLiteral("0232 444 00 00"),
+                                 QStringLiteral("%1").arg(1000000000LL + i),
+                                 QStringLiteral("Karşıyaka")};
     TdsSunucu sunucu;
     QElapsedTimer t;
     t.start();
@@ -30,14 +35,16 @@ int main(int argc, char** argv) {
     std::printf("server side: %d rows encoded as %lld bytes in %lld ms\n", adet,
                 static_cast<long long>(kod.size()), static_cast<long long>(t.elapsed()));
 
-    const Logo::Bilgiler bilgi{QStringLiteral("127.0.0.1,%1").arg(sunucu.port()), QStringLiteral("LOGODB"),
-                               QStringLiteral("sa"), QStringLiteral("gizli")};
+    const Logo::Bilgiler bilgi{QStringLiteral("127.0.0.1,%1").arg(sunucu.port()),
+                               QStringLiteral("LOGODB"), QStringLiteral("sa"),
+                               QStringLiteral("gizli")};
     for (int tur = 0; tur < 3; ++tur) {
         t.restart();
         Logo::Oturum o;
         o.Ac(bilgi);
         const qint64 giris = t.elapsed();
-        const MetinTablosu tablo = o.Sorgula(Logo::CariSorgusu(QStringLiteral("001")).join(QLatin1Char('\n')));
+        const MetinTablosu tablo =
+            o.Sorgula(Logo::CariSorgusu(QStringLiteral("001")).join(QLatin1Char('\n')));
         std::printf("run %d: login %lld ms, %lld rows read in %lld ms\n", tur + 1,
                     static_cast<long long>(giris), static_cast<long long>(tablo.satirSayisi()),
                     static_cast<long long>(t.elapsed()));

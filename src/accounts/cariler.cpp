@@ -10,20 +10,20 @@ namespace Cariler {
 
 const QStringList& ZafoSutunlari() {
     static const QStringList s = {
-        QStringLiteral("Crsirano"), QStringLiteral("Carikod"),  QStringLiteral("Unvan"),
-        QStringLiteral("Yetkili"),  QStringLiteral("Adres1"),   QStringLiteral("Adres2"),
-        QStringLiteral("Adres3"),   QStringLiteral("Sehir"),    QStringLiteral("Telefon1"),
-        QStringLiteral("Telefon2"), QStringLiteral("Faxno"),    QStringLiteral("Vergi_Da"),
+        QStringLiteral("Crsirano"), QStringLiteral("Carikod"), QStringLiteral("Unvan"),
+        QStringLiteral("Yetkili"),  QStringLiteral("Adres1"),  QStringLiteral("Adres2"),
+        QStringLiteral("Adres3"),   QStringLiteral("Sehir"),   QStringLiteral("Telefon1"),
+        QStringLiteral("Telefon2"), QStringLiteral("Faxno"),   QStringLiteral("Vergi_Da"),
         QStringLiteral("Vergi_No")};
     return s;
 }
 
 const QStringList& ZafoSonucAdlari() {
     static const QStringList s = {
-        QStringLiteral("CariSira"), QStringLiteral("Carikod"),  QStringLiteral("Unvan"),
-        QStringLiteral("Yetkili"),  QStringLiteral("Adres1"),   QStringLiteral("Adres2"),
-        QStringLiteral("Adres3"),   QStringLiteral("Sehir"),    QStringLiteral("Telefon1"),
-        QStringLiteral("Telefon2"), QStringLiteral("Faks"),     QStringLiteral("VergiDa"),
+        QStringLiteral("CariSira"), QStringLiteral("Carikod"), QStringLiteral("Unvan"),
+        QStringLiteral("Yetkili"),  QStringLiteral("Adres1"),  QStringLiteral("Adres2"),
+        QStringLiteral("Adres3"),   QStringLiteral("Sehir"),   QStringLiteral("Telefon1"),
+        QStringLiteral("Telefon2"), QStringLiteral("Faks"),    QStringLiteral("VergiDa"),
         QStringLiteral("VergiNo")};
     return s;
 }
@@ -43,10 +43,12 @@ Sonuc JetCarileriAc(const QString& dosya) {
         jet = Jet::TabloOku(dosya, QStringLiteral("Carikart"), ZafoSutunlari());
     } catch (const DbHatasi&) {
         const bool acilir = Sessizce([&] { Jet::Tablolar(dosya); });
-        s.uyari = acilir ? QStringLiteral("Zafo cari kart tablosu açılamadı. Parametrelerden "
-                                          "ayarlarınızı kontrol ediniz !..")
-                         : QStringLiteral("Zafo veritabanı açılamadı. Parametrelerden "
-                                          "ayarlarınızı kontrol ediniz !..");
+        s.uyari = acilir ? QStringLiteral(
+                               "Zafo cari kart tablosu açılamadı. Parametrelerden "
+                               "ayarlarınızı kontrol ediniz !..")
+                         : QStringLiteral(
+                               "Zafo veritabanı açılamadı. Parametrelerden "
+                               "ayarlarınızı kontrol ediniz !..");
         return s;
     }
     s.tablo = MetinTablosu::Degerlerden(ZafoSonucAdlari(), std::move(jet.satirlar));

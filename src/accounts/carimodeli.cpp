@@ -2,12 +2,18 @@
 
 const std::vector<CariModeli::Sutun>& CariModeli::Sutunlar() {
     static const std::vector<Sutun> s = {
-        {"Carikod", QStringLiteral("Cari Kod"), 79},   {"Unvan", QStringLiteral("Ünvan"), 154},
-        {"Yetkili", QStringLiteral("Yetkili"), 97},    {"Adres1", QStringLiteral("Adres-1"), 109},
-        {"Adres2", QStringLiteral("Adres-2"), 117},    {"Adres3", QStringLiteral("Adres-3"), 107},
-        {"Sehir", QStringLiteral("Şehir"), 99},        {"Telefon1", QStringLiteral("Telefon-1"), 104},
-        {"Telefon2", QStringLiteral("Telefon-2"), 107}, {"Faks", QStringLiteral("Faks"), 69},
-        {"Vergida", QStringLiteral("Vergi Dairesi"), 99}, {"Vergino", QStringLiteral("Vergi No"), 89},
+        {"Carikod", QStringLiteral("Cari Kod"), 79},
+        {"Unvan", QStringLiteral("Ünvan"), 154},
+        {"Yetkili", QStringLiteral("Yetkili"), 97},
+        {"Adres1", QStringLiteral("Adres-1"), 109},
+        {"Adres2", QStringLiteral("Adres-2"), 117},
+        {"Adres3", QStringLiteral("Adres-3"), 107},
+        {"Sehir", QStringLiteral("Şehir"), 99},
+        {"Telefon1", QStringLiteral("Telefon-1"), 104},
+        {"Telefon2", QStringLiteral("Telefon-2"), 107},
+        {"Faks", QStringLiteral("Faks"), 69},
+        {"Vergida", QStringLiteral("Vergi Dairesi"), 99},
+        {"Vergino", QStringLiteral("Vergi No"), 89},
     };
     return s;
 }

@@ -25,15 +25,24 @@ QString AcilacakDosya(QWidget* sahip, const QString& baslik, const QString& klas
         d.sonKlasor = klasor;
         return d.cevaplar.isEmpty() ? QString() : d.cevaplar.takeFirst();
     }
-    // The company file's extension varies between versions of the program, so every file is offered.
+    // The company file's extension varies between versions of the program, so every file is
+    // offered.
     return QFileDialog::getOpenFileName(sahip, baslik, klasor, QStringLiteral("Tüm dosyalar (*)"));
 }
 
 namespace Test {
-void Etkinlestir(bool acik) { durum().etkin = acik; }
-void CevapEkle(const QString& dosya) { durum().cevaplar.append(dosya); }
-QString SonKlasor() { return durum().sonKlasor; }
-int SoruSayisi() { return durum().sorular; }
+void Etkinlestir(bool acik) {
+    durum().etkin = acik;
+}
+void CevapEkle(const QString& dosya) {
+    durum().cevaplar.append(dosya);
+}
+QString SonKlasor() {
+    return durum().sonKlasor;
+}
+int SoruSayisi() {
+    return durum().sorular;
+}
 void Temizle() {
     const bool etkin = durum().etkin;
     durum() = Durum();

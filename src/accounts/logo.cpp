@@ -47,7 +47,8 @@ Sunucu SunucuCoz(QString metin) {
         makine = metin.left(egik);
         ornek = metin.mid(egik + 1);
     }
-    if (makine == QLatin1String(".") || makine.compare(QLatin1String("(local)"), Qt::CaseInsensitive) == 0)
+    if (makine == QLatin1String(".") ||
+        makine.compare(QLatin1String("(local)"), Qt::CaseInsensitive) == 0)
         makine = QStringLiteral("127.0.0.1");
     s.ad = (ornek.isEmpty() || !s.port.isEmpty()) ? makine : makine + QLatin1Char('\\') + ornek;
     return s;
@@ -56,7 +57,8 @@ Sunucu SunucuCoz(QString metin) {
 QString Anahtar(const char* ad, const QString& deger) {
     if (deger.contains(QLatin1String("};")))
         throw Hata(Hata::Asama::Baglanti,
-                   QStringLiteral("%1 holds \"};\", which the ODBC driver cannot take").arg(QLatin1String(ad)));
+                   QStringLiteral("%1 holds \"};\", which the ODBC driver cannot take")
+                       .arg(QLatin1String(ad)));
     return QLatin1String(ad) + QLatin1Char('=') + OdbcDegeri(deger) + QLatin1Char(';');
 }
 

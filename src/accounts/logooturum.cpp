@@ -49,7 +49,9 @@ struct Deyim {
 
 Oturum::Oturum() = default;
 
-Oturum::~Oturum() { Kapat(); }
+Oturum::~Oturum() {
+    Kapat();
+}
 
 void Oturum::Kapat() {
     if (dbc_) {
@@ -61,7 +63,9 @@ void Oturum::Kapat() {
     bagli_ = false;
 }
 
-void Oturum::Ac(const Bilgiler& bilgi) { AcMetinle(BaglantiMetni(bilgi)); }
+void Oturum::Ac(const Bilgiler& bilgi) {
+    AcMetinle(BaglantiMetni(bilgi));
+}
 
 void Oturum::AcMetinle(const QString& baglantiMetni) {
     Kapat();
@@ -79,7 +83,8 @@ void Oturum::AcMetinle(const QString& baglantiMetni) {
     SQLSetConnectAttr(dbc, SQL_ATTR_LOGIN_TIMEOUT,
                       reinterpret_cast<SQLPOINTER>(static_cast<SQLLEN>(kGirisSuresi)), 0);
     // The link only ever reads; telling the driver lets a server refuse a write.
-    SQLSetConnectAttr(dbc, SQL_ATTR_ACCESS_MODE, reinterpret_cast<SQLPOINTER>(SQL_MODE_READ_ONLY), 0);
+    SQLSetConnectAttr(dbc, SQL_ATTR_ACCESS_MODE, reinterpret_cast<SQLPOINTER>(SQL_MODE_READ_ONLY),
+                      0);
 
     std::vector<SQLWCHAR> metin = Genis(baglantiMetni);
     SQLWCHAR cikis[1024];
@@ -101,7 +106,9 @@ namespace {
 constexpr SQLLEN kBlokMetinSiniri = 4000;  // longer (or unbounded) columns go cell by cell
 constexpr size_t kBlokBaytlari = size_t(4) << 20;
 
-[[noreturn]] void SorguHatasi(SQLHSTMT st) { throw Hata(Hata::Asama::Sorgu, Teshis(SQL_HANDLE_STMT, st)); }
+[[noreturn]] void SorguHatasi(SQLHSTMT st) {
+    throw Hata(Hata::Asama::Sorgu, Teshis(SQL_HANDLE_STMT, st));
+}
 
 // Many rows per call into bound buffers, each as wide as the column's declared size.
 void BloklaOku(SQLHSTMT st, const std::vector<SQLLEN>& boylar, MetinTablosu& t) {
@@ -118,15 +125,16 @@ void BloklaOku(SQLHSTMT st, const std::vector<SQLLEN>& boylar, MetinTablosu& t) 
     SQLULEN gelen = 0;
     std::vector<SQLUSMALLINT> durumlar(blok, 0);
     if (!SQL_SUCCEEDED(SQLSetStmtAttr(st, SQL_ATTR_ROW_ARRAY_SIZE,
-                                      reinterpret_cast<SQLPOINTER>(static_cast<SQLULEN>(blok)), 0)) ||
+                                      reinterpret_cast<SQLPOINTER>(static_cast<SQLULEN>(blok)),
+                                      0)) ||
         !SQL_SUCCEEDED(SQLSetStmtAttr(st, SQL_ATTR_ROWS_FETCHED_PTR, &gelen, 0)) ||
         !SQL_SUCCEEDED(SQLSetStmtAttr(st, SQL_ATTR_ROW_STATUS_PTR, durumlar.data(), 0)))
         SorguHatasi(st);
     for (size_t c = 0; c < sutun; ++c) {
         veri[c].assign(blok * size_t(genislik[c]) / sizeof(SQLWCHAR), 0);
         gosterge[c].assign(blok, 0);
-        if (!SQL_SUCCEEDED(SQLBindCol(st, SQLUSMALLINT(c + 1), SQL_C_WCHAR, veri[c].data(), genislik[c],
-                                      gosterge[c].data())))
+        if (!SQL_SUCCEEDED(SQLBindCol(st, SQLUSMALLINT(c + 1), SQL_C_WCHAR, veri[c].data(),
+                                      genislik[c], gosterge[c].data())))
             SorguHatasi(st);
     }
     for (;;) {
@@ -143,7 +151,8 @@ void BloklaOku(SQLHSTMT st, const std::vector<SQLLEN>& boylar, MetinTablosu& t) 
                 }
                 // A value longer than its declared size comes cut at the buffer's end.
                 const SQLLEN sigan = genislik[c] / SQLLEN(sizeof(SQLWCHAR)) - 1;
-                const SQLLEN n = (g == SQL_NO_TOTAL) ? sigan : qMin(g / SQLLEN(sizeof(SQLWCHAR)), sigan);
+                const SQLLEN n =
+                    (g == SQL_NO_TOTAL) ? sigan : qMin(g / SQLLEN(sizeof(SQLWCHAR)), sigan);
                 const SQLWCHAR* p = veri[c].data() + r * size_t(sigan + 1);
                 t.ekle(QStringView(reinterpret_cast<const char16_t*>(p), qsizetype(n)));
             }
@@ -164,7 +173,8 @@ void TekTekOku(SQLHSTMT st, size_t sutun, MetinTablosu& t) {
             bool bos = false;
             for (;;) {
                 SQLLEN g = 0;
-                const SQLRETURN rc = SQLGetData(st, SQLUSMALLINT(c + 1), SQL_C_WCHAR, tampon, sizeof(tampon), &g);
+                const SQLRETURN rc =
+                    SQLGetData(st, SQLUSMALLINT(c + 1), SQL_C_WCHAR, tampon, sizeof(tampon), &g);
                 if (rc == SQL_NO_DATA) break;
                 if (!SQL_SUCCEEDED(rc)) SorguHatasi(st);
                 if (g == SQL_NULL_DATA) {
@@ -207,8 +217,10 @@ MetinTablosu Oturum::Sorgula(const QString& sql) {
         SQLWCHAR ad[256] = {};
         SQLSMALLINT adUzunluk = 0;
         SQLLEN boy = 0;
-        if (!SQL_SUCCEEDED(SQLColAttributeW(d.h, c, SQL_DESC_NAME, ad, sizeof(ad), &adUzunluk, nullptr)) ||
-            !SQL_SUCCEEDED(SQLColAttributeW(d.h, c, SQL_DESC_DISPLAY_SIZE, nullptr, 0, nullptr, &boy)))
+        if (!SQL_SUCCEEDED(
+                SQLColAttributeW(d.h, c, SQL_DESC_NAME, ad, sizeof(ad), &adUzunluk, nullptr)) ||
+            !SQL_SUCCEEDED(
+                SQLColAttributeW(d.h, c, SQL_DESC_DISPLAY_SIZE, nullptr, 0, nullptr, &boy)))
             SorguHatasi(d.h);
         adlar << Metin(ad, qMin<qsizetype>(adUzunluk / qsizetype(sizeof(SQLWCHAR)), 255));
         if (boy <= 0 || boy > kBlokMetinSiniri) blokla = false;

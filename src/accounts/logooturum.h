@@ -19,7 +19,8 @@ public:
 
     // Logs in; raises Hata (Baglanti) with the driver's diagnostics.
     void Ac(const Bilgiler& bilgi);
-    // Logs in with a connection string of the caller's (tests reach the test server's port this way).
+    // Logs in with a connection string of the caller's (tests reach the test server's port this
+    // way).
     void AcMetinle(const QString& baglantiMetni);
     bool Acik() const { return dbc_ != nullptr && bagli_; }
     void Kapat();

@@ -113,7 +113,8 @@ void MetinTablosu::sirala(int sutun) {
     QString gecici;
     for (int r = 0; r < n && hizli; ++r) {
         baslar[size_t(r)] = agirliklar.size();
-        if (!bosMu[size_t(r)]) hizli = TurkceSira::AgirlikEkle(gorunum(gercek(r), sutun, gecici), agirliklar);
+        if (!bosMu[size_t(r)])
+            hizli = TurkceSira::AgirlikEkle(gorunum(gercek(r), sutun, gecici), agirliklar);
     }
     baslar[size_t(n)] = agirliklar.size();
     auto bosOnce = [&bosMu](int a, int b, bool& karar) {
@@ -127,10 +128,11 @@ void MetinTablosu::sirala(int sutun) {
         std::stable_sort(yeni.begin(), yeni.end(), [&](int a, int b) {
             bool karar = false;
             if (bosOnce(a, b, karar)) return karar;
-            return std::lexicographical_compare(agirliklar.begin() + qsizetype(baslar[size_t(a)]),
-                                                agirliklar.begin() + qsizetype(baslar[size_t(a) + 1]),
-                                                agirliklar.begin() + qsizetype(baslar[size_t(b)]),
-                                                agirliklar.begin() + qsizetype(baslar[size_t(b) + 1]));
+            return std::lexicographical_compare(
+                agirliklar.begin() + qsizetype(baslar[size_t(a)]),
+                agirliklar.begin() + qsizetype(baslar[size_t(a) + 1]),
+                agirliklar.begin() + qsizetype(baslar[size_t(b)]),
+                agirliklar.begin() + qsizetype(baslar[size_t(b) + 1]));
         });
     } else {
         QCollator harman(Turkce::Yerel());

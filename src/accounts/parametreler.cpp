@@ -27,7 +27,8 @@ Degerler Oku(Sorgu& q) {
         d.logoSifre = q.fieldText(QStringLiteral("Ticpass"));
         d.logoSirket = q.fieldText(QStringLiteral("Ticsirket"));
     }
-    if (q.hasField(QStringLiteral("progdizin"))) d.progdizin = q.fieldText(QStringLiteral("progdizin"));
+    if (q.hasField(QStringLiteral("progdizin")))
+        d.progdizin = q.fieldText(QStringLiteral("progdizin"));
     q.Close();
     return d;
 }
@@ -35,17 +36,21 @@ Degerler Oku(Sorgu& q) {
 void Kaydet(Sorgu& q, const Degerler& d) {
     q.Close();
     q.clearSql();
-    q.addSql(QStringLiteral("Update params set kulisim=:kulisim, kulsirket=:kulsirket, "
-                            "Eposta=:Eposta, Ticprogram=:Ticprogram,"));
-    q.addSql(QStringLiteral("Ticserver=:Ticserver, Ticveritab=:Ticveritab, Ticuser=:Ticuser, "
-                            "Ticpass=:Ticpass, Ticsirket=:Ticsirket, Ticdonem=:Ticdonem"));
+    q.addSql(
+        QStringLiteral("Update params set kulisim=:kulisim, kulsirket=:kulsirket, "
+                       "Eposta=:Eposta, Ticprogram=:Ticprogram,"));
+    q.addSql(
+        QStringLiteral("Ticserver=:Ticserver, Ticveritab=:Ticveritab, Ticuser=:Ticuser, "
+                       "Ticpass=:Ticpass, Ticsirket=:Ticsirket, Ticdonem=:Ticdonem"));
     q.paramText(QStringLiteral("kulisim"), d.kulisim);
     q.paramText(QStringLiteral("kulsirket"), d.kulsirket);
     q.paramText(QStringLiteral("Eposta"), d.eposta);
     q.paramInt(QStringLiteral("Ticprogram"), d.ticprogram);
     const QString bos = QLatin1String("");
     const bool logo = d.ticprogram == 2;
-    q.paramText(QStringLiteral("Ticsirket"), d.ticprogram == 1 ? d.zafoSirket : logo ? d.logoSirket : bos);
+    q.paramText(QStringLiteral("Ticsirket"), d.ticprogram == 1 ? d.zafoSirket
+                                             : logo            ? d.logoSirket
+                                                               : bos);
     q.paramText(QStringLiteral("Ticserver"), logo ? d.logoServer : bos);
     q.paramText(QStringLiteral("Ticveritab"), logo ? d.logoVeritab : bos);
     q.paramText(QStringLiteral("Ticuser"), logo ? d.logoKullanici : bos);
@@ -79,10 +84,12 @@ Kontrol LogoKontrol(const Logo::Bilgiler& bilgi, const QString& firma) {
     try {
         o.Sorgula(Logo::KontrolSorgusu(firma).join(QLatin1Char('\n')));
     } catch (const Logo::Hata&) {
-        return {QStringLiteral("Logo cari kart tablosu açılamadı. Bilgilerinizi kontrol ediniz !.."),
-                true, false};
+        return {
+            QStringLiteral("Logo cari kart tablosu açılamadı. Bilgilerinizi kontrol ediniz !.."),
+            true, false};
     }
-    return {QStringLiteral("Logo bilgileri doğru girilmiş. Şimdi kayıt edebilirsiniz."), false, true};
+    return {QStringLiteral("Logo bilgileri doğru girilmiş. Şimdi kayıt edebilirsiniz."), false,
+            true};
 }
 
 }  // namespace Parametreler

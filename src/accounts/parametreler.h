@@ -16,7 +16,7 @@ struct Degerler {
     int ticprogram = 0;  // 0 no link, 1 company file, 2 ERP
     QString zafoSirket;  // kind 1: the company file
     QString logoServer, logoVeritab, logoKullanici, logoSifre, logoSirket;  // kind 2
-    QString progdizin;   // the accounting program's folder, where the company files lie
+    QString progdizin;  // the accounting program's folder, where the company files lie
 };
 
 // Reads the row as the window shows it: NULL texts are empty, a NULL kind is

@@ -17,7 +17,9 @@ RadyoGrubu::RadyoGrubu(const QString& baslik, const QStringList& ogeler, QWidget
     connect(grup_, &QButtonGroup::idClicked, this, &RadyoGrubu::tiklandi);
 }
 
-int RadyoGrubu::itemIndex() const { return grup_->checkedId(); }
+int RadyoGrubu::itemIndex() const {
+    return grup_->checkedId();
+}
 
 void RadyoGrubu::setItemIndex(int indeks) {
     if (indeks < 0 || indeks >= ogeler_.size()) {
@@ -30,4 +32,6 @@ void RadyoGrubu::setItemIndex(int indeks) {
     emit tiklandi(itemIndex());
 }
 
-QRadioButton* RadyoGrubu::oge(int indeks) const { return ogeler_.value(indeks); }
+QRadioButton* RadyoGrubu::oge(int indeks) const {
+    return ogeler_.value(indeks);
+}

@@ -8,8 +8,8 @@
 #include <QTableView>
 #include <QVBoxLayout>
 
-#include "carimodeli.h"
 #include "cariler.h"
+#include "carimodeli.h"
 #include "dbhatasi.h"
 #include "mesaj.h"
 #include "udm.h"
@@ -37,7 +37,8 @@ TFCarikartlar::TFCarikartlar(QWidget* parent)
     baslik->setSectionResizeMode(QHeaderView::Interactive);
     baslik->setHighlightSections(false);
     const auto& sutunlar = CariModeli::Sutunlar();
-    for (int i = 0; i < int(sutunlar.size()); ++i) baslik->resizeSection(i, sutunlar[size_t(i)].genislik);
+    for (int i = 0; i < int(sutunlar.size()); ++i)
+        baslik->resizeSection(i, sutunlar[size_t(i)].genislik);
     // The row indicator: a narrow strip that marks the current row. Fixed row
     // heights keep a list of tens of thousands of cards as quick as a short one.
     QHeaderView* gosterge = DbAdresler->verticalHeader();
@@ -96,4 +97,6 @@ void TFCarikartlar::CarileriYukle() {
     if (model_->rowCount() > 0) DbAdresler->selectRow(0);
 }
 
-void TFCarikartlar::BCikisClick() { kapat(); }
+void TFCarikartlar::BCikisClick() {
+    kapat();
+}

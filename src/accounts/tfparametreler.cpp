@@ -93,7 +93,8 @@ void DosyaAlani::dosyaSec() {
             klasor = program.absolutePath();
     }
     if (klasor.isEmpty()) klasor = QDir::homePath();
-    const QString secilen = DosyaSecimi::AcilacakDosya(window(), QStringLiteral("Zafo Şirketi"), klasor);
+    const QString secilen =
+        DosyaSecimi::AcilacakDosya(window(), QStringLiteral("Zafo Şirketi"), klasor);
     if (!secilen.isEmpty()) alan_->setText(QDir::toNativeSeparators(secilen));
 }
 
@@ -117,11 +118,11 @@ void TFParametreler::kur() {
     k->addWidget(etiket(QStringLiteral("E-Posta"), EPosta, kullanici), 1, 0);
     k->addWidget(EPosta, 1, 1, 1, 3);
 
-    ETicariprogram = new RadyoGrubu(
-        QStringLiteral(" Cari Kart Bağlantısı "),
-        {QStringLiteral("Bağlantı Yok"), QStringLiteral("Zafo Yazılım Ürünleri"),
-         QStringLiteral("Logo Yazılım Ürünleri")},
-        this);
+    ETicariprogram =
+        new RadyoGrubu(QStringLiteral(" Cari Kart Bağlantısı "),
+                       {QStringLiteral("Bağlantı Yok"), QStringLiteral("Zafo Yazılım Ürünleri"),
+                        QStringLiteral("Logo Yazılım Ürünleri")},
+                       this);
     ETicariprogram->setObjectName(QStringLiteral("ETicariprogram"));
 
     GrZafo = new QGroupBox(QStringLiteral(" Zafo Cari Bağlantısı "), this);
@@ -151,8 +152,10 @@ void TFParametreler::kur() {
     auto* l = new QGridLayout(GrLogo);
     l->setVerticalSpacing(3);
     const std::pair<QString, QLineEdit*> satirlar[] = {
-        {QStringLiteral("Server"), ELogoserver},       {QStringLiteral("Veritabanı"), ELogoveritab},
-        {QStringLiteral("Kullanıcı"), ELogokullanici}, {QStringLiteral("Şifre"), ELogosifre},
+        {QStringLiteral("Server"), ELogoserver},
+        {QStringLiteral("Veritabanı"), ELogoveritab},
+        {QStringLiteral("Kullanıcı"), ELogokullanici},
+        {QStringLiteral("Şifre"), ELogosifre},
         {QStringLiteral("Şirket No "), ELogosirket}};
     int r = 0;
     for (const auto& [metin, e] : satirlar) {
@@ -259,9 +262,9 @@ void TFParametreler::BLogokontrolClick() {
     Parametreler::Kontrol k;
     {
         Bekleme b;
-        k = Parametreler::LogoKontrol({ELogoserver->text(), ELogoveritab->text(),
-                                       ELogokullanici->text(), ELogosifre->text()},
-                                      ELogosirket->text());
+        k = Parametreler::LogoKontrol(
+            {ELogoserver->text(), ELogoveritab->text(), ELogokullanici->text(), ELogosifre->text()},
+            ELogosirket->text());
     }
     goster(k);
 }
@@ -282,4 +285,6 @@ void TFParametreler::BKaydetClick() {
     done(1);
 }
 
-void TFParametreler::BCikisClick() { done(-1); }
+void TFParametreler::BCikisClick() {
+    done(-1);
+}

@@ -5,7 +5,8 @@
 #include "sorgu.h"
 
 HesapOrtami::HesapOrtami() : dm(dizin.path()) {
-    if (!dm.DataModuleCreate()) qFatal("test database could not be created in %s", qPrintable(dizin.path()));
+    if (!dm.DataModuleCreate())
+        qFatal("test database could not be created in %s", qPrintable(dizin.path()));
     Dm = &dm;
 }
 

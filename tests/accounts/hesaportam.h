@@ -29,6 +29,7 @@ struct HesapOrtami {
 // The company file's card table with the thirteen columns the viewer reads
 // (one of them left out when named), text in the compressed form except
 // Yetkili, which is plain UCS-2.
-JetYazici::Tablo CariKartTablosu(const QList<QVariantList>& satirlar, const QString& eksik = QString());
+JetYazici::Tablo CariKartTablosu(const QList<QVariantList>& satirlar,
+                                 const QString& eksik = QString());
 // A company file holding that table and a second, unrelated one.
 QByteArray SirketDosyasi(const JetYazici::Tablo& carikart);

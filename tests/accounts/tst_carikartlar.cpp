@@ -1,19 +1,26 @@
 #include <QAbstractItemModelTester>
+#include <QApplication>
 #include <QHeaderView>
+#include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QPointer>
 #include <QPushButton>
 #include <QSettings>
 #include <QTableView>
 #include <QtTest>
 
-#include "carimodeli.h"
 #include "cariler.h"
+#include "carimodeli.h"
 #include "hesaportam.h"
 #include "logo.h"
 #include "mesaj.h"
+#include "moduller.h"
 #include "sorgu.h"
 #include "tdssunucu.h"
 #include "tfcarikartlar.h"
+#include "tfparametreler.h"
+#include "umainform.h"
 #include "yerlesim.h"
 
 using Yanit = TdsSunucu::Yanit;
@@ -25,17 +32,27 @@ const QString kBaglantiYok =
     QStringLiteral("Lütfen önce parametrelerden ticari program bilgilerinizi güncelleyiniz !..");
 const QString kZafoAcilmadi =
     QStringLiteral("Zafo veritabanı açılamadı. Parametrelerden ayarlarınızı kontrol ediniz !..");
-const QString kZafoTablo =
-    QStringLiteral("Zafo cari kart tablosu açılamadı. Parametrelerden ayarlarınızı kontrol ediniz !..");
+const QString kZafoTablo = QStringLiteral(
+    "Zafo cari kart tablosu açılamadı. Parametrelerden ayarlarınızı kontrol ediniz !..");
 const QString kLogoAcilmadi =
     QStringLiteral("Logo veritabanı açılamadı. Parametrelerden ayarlarınızı kontrol ediniz !..");
-const QString kLogoTablo =
-    QStringLiteral("Logo cari kart tablosu açılamadı. Parametrelerden ayarlarınızı kontrol ediniz !..");
+const QString kLogoTablo = QStringLiteral(
+    "Logo cari kart tablosu açılamadı. Parametrelerden ayarlarınızı kontrol ediniz !..");
 
 QVariantList kart(int no, const QVariant& unvan, const QVariant& sehir = QStringLiteral("İzmir")) {
-    return {no, QStringLiteral("120.%1").arg(no), unvan, QStringLiteral("Işıl Güneş"), QStringLiteral("Adr1"),
-            QString(""), QVariant(), sehir, QStringLiteral("0232 1"), QVariant(), QStringLiteral("0232 9"),
-            QStringLiteral("Karşıyaka"), QStringLiteral("V%1").arg(no)};
+    return {no,
+            QStringLiteral("120.%1").arg(no),
+            unvan,
+            QStringLiteral("Işıl Güneş"),
+            QStringLiteral("Adr1"),
+            QString(""),
+            QVariant(),
+            sehir,
+            QStringLiteral("0232 1"),
+            QVariant(),
+            QStringLiteral("0232 9"),
+            QStringLiteral("Karşıyaka"),
+            QStringLiteral("V%1").arg(no)};
 }
 
 // The grid's text of a row, column by column, as the user reads it.
@@ -72,6 +89,7 @@ private slots:
     void yenidenGosterilinceOkunmaz();
     void basliklarVeYerlesim();
     void escKapatir();
+    void anaPencereden();
 };
 
 void TstCarikartlar::uyarilar_data() {
@@ -103,10 +121,12 @@ void TstCarikartlar::uyarilar() {
     const QByteArray iyi = SirketDosyasi(CariKartTablosu({kart(1, QStringLiteral("Ağaç"))}));
     if (durum == "null") o.params({{QStringLiteral("Ticprogram"), QVariant()}});
     if (durum == "0") o.params({{QStringLiteral("Ticprogram"), 0}});
-    if (durum == "3") o.params({{QStringLiteral("Ticprogram"), 3}, {QStringLiteral("Ticsirket"), zafo}});
+    if (durum == "3")
+        o.params({{QStringLiteral("Ticprogram"), 3}, {QStringLiteral("Ticsirket"), zafo}});
     if (durum == "eski surum") {
         o.params({{QStringLiteral("Ticprogram"), 1}});
-        QVERIFY_THROWS_NO_EXCEPTION(o.dm.DB_Zafo.Calistir(QStringLiteral("Alter Table Params Drop Column Ticdonem")));
+        QVERIFY_THROWS_NO_EXCEPTION(
+            o.dm.DB_Zafo.Calistir(QStringLiteral("Alter Table Params Drop Column Ticdonem")));
     }
     if (durum == "dosya yok" || durum == "rastgele" || durum == "kesik" || durum == "tablo yok" ||
         durum == "sutun eksik")
@@ -116,7 +136,8 @@ void TstCarikartlar::uyarilar() {
         for (int i = 0; i < b.size(); ++i) b[i] = char((i * 7919 + 13) & 0xFF);
         o.dosya(QStringLiteral("sirket.mdb"), b);
     }
-    if (durum == "kesik") o.dosya(QStringLiteral("sirket.mdb"), iyi.left(2 * JetYazici::kSayfa + 100));
+    if (durum == "kesik")
+        o.dosya(QStringLiteral("sirket.mdb"), iyi.left(2 * JetYazici::kSayfa + 100));
     if (durum == "tablo yok") {
         JetYazici::Tablo baska = CariKartTablosu({kart(1, QStringLiteral("Ağaç"))});
         baska.ad = QStringLiteral("Cariler");
@@ -124,7 +145,8 @@ void TstCarikartlar::uyarilar() {
     }
     if (durum == "sutun eksik")
         o.dosya(QStringLiteral("sirket.mdb"),
-                SirketDosyasi(CariKartTablosu({kart(1, QStringLiteral("Ağaç"))}, QStringLiteral("Vergi_No"))));
+                SirketDosyasi(CariKartTablosu({kart(1, QStringLiteral("Ağaç"))},
+                                              QStringLiteral("Vergi_No"))));
     if (durum == "giris red") {
         sunucu.setGirisReddet(true);
         o.params(logoParams(sunucu));
@@ -162,10 +184,11 @@ void TstCarikartlar::paramsOkunamazsaHataGosterilir() {
 void TstCarikartlar::zafoKartlariTurkceSirada() {
     HesapOrtami o;
     const QVariant N;
-    JetYazici::Tablo t = CariKartTablosu({kart(1, QStringLiteral("İsmail Usta")), kart(2, QStringLiteral("Çetin A.Ş.")),
-                                          kart(3, QStringLiteral("Irmak Ltd.")), kart(4, N),
-                                          kart(5, QStringLiteral("Cem Yapı")), kart(6, QStringLiteral("ışık")),
-                                          kart(7, QStringLiteral("Zeytin"), N), kart(8, QStringLiteral("Şule"))});
+    JetYazici::Tablo t = CariKartTablosu(
+        {kart(1, QStringLiteral("İsmail Usta")), kart(2, QStringLiteral("Çetin A.Ş.")),
+         kart(3, QStringLiteral("Irmak Ltd.")), kart(4, N), kart(5, QStringLiteral("Cem Yapı")),
+         kart(6, QStringLiteral("ışık")), kart(7, QStringLiteral("Zeytin"), N),
+         kart(8, QStringLiteral("Şule"))});
     // Titles in the plain two-byte form as well as the compressed one.
     t.sutunlar[2].sikistir = false;
     const QString yol = o.dosya(QStringLiteral("sirket.dat"), SirketDosyasi(t));
@@ -173,17 +196,19 @@ void TstCarikartlar::zafoKartlariTurkceSirada() {
 
     TFCarikartlar w;
     w.show();
-    QVERIFY2(MesajTest::Gosterilenler().isEmpty(), qPrintable(MesajTest::Gosterilenler().value(0).metin));
+    QVERIFY2(MesajTest::Gosterilenler().isEmpty(),
+             qPrintable(MesajTest::Gosterilenler().value(0).metin));
     const CariModeli* m = w.model();
-    QAbstractItemModelTester tester(w.model(), QAbstractItemModelTester::FailureReportingMode::QtTest);
+    QAbstractItemModelTester tester(w.model(),
+                                    QAbstractItemModelTester::FailureReportingMode::QtTest);
     QCOMPARE(m->rowCount(), 8);
     QStringList unvanlar;
     for (int r = 0; r < m->rowCount(); ++r) unvanlar << m->index(r, 1).data().toString();
-    QCOMPARE(unvanlar, QStringList({"", "Cem Yapı", "Çetin A.Ş.", "Irmak Ltd.", "ışık", "İsmail Usta", "Şule",
-                                    "Zeytin"}));
+    QCOMPARE(unvanlar, QStringList({"", "Cem Yapı", "Çetin A.Ş.", "Irmak Ltd.", "ışık",
+                                    "İsmail Usta", "Şule", "Zeytin"}));
     // Cari Kod, Ünvan, Yetkili, Adres-1..3, Şehir, Telefon-1..2, Faks, Vergi Dairesi, Vergi No
-    QCOMPARE(satirMetni(m, 1), QStringList({"120.5", "Cem Yapı", "Işıl Güneş", "Adr1", "", "", "İzmir", "0232 1",
-                                            "", "0232 9", "Karşıyaka", "V5"}));
+    QCOMPARE(satirMetni(m, 1), QStringList({"120.5", "Cem Yapı", "Işıl Güneş", "Adr1", "", "",
+                                            "İzmir", "0232 1", "", "0232 9", "Karşıyaka", "V5"}));
     // Both show empty, but the empty text and NULL stay apart (Adres2 '', Adres3 NULL).
     QCOMPARE(m->index(1, 4).data(), QVariant(QString("")));
     QCOMPARE(m->index(1, 5).data(), QVariant());
@@ -196,23 +221,29 @@ void TstCarikartlar::logoKartlari() {
     HesapOrtami o;
     TdsSunucu sunucu;
     sunucu.setYanitlayici([](const QString& sql) {
-        if (!sql.contains(QLatin1String("FROM [LG_001_CLCARD]"))) return Yanit::Hata(208, QStringLiteral("Invalid object name."));
-        return Yanit::Sonuc(LogoCariSutunlari(),
-                            {{11, QStringLiteral("120.01"), QStringLiteral("Çağlar Işık Ltd. Şti."), QStringLiteral("Gül Sk. 5"),
-                              QString(), QStringLiteral("İZMİR"), QStringLiteral("0232 111"), QVariant(),
-                              QStringLiteral("0232 112"), QStringLiteral("1234567890"), QStringLiteral("Karşıyaka")},
-                             {12, QStringLiteral("120.02"), QStringLiteral("Ödemiş Gıda"), QVariant(), QVariant(),
-                              QVariant(), QVariant(), QVariant(), QVariant(), QVariant(), QVariant()}});
+        if (!sql.contains(QLatin1String("FROM [LG_001_CLCARD]")))
+            return Yanit::Hata(208, QStringLiteral("Invalid object name."));
+        return Yanit::Sonuc(
+            LogoCariSutunlari(),
+            {{11, QStringLiteral("120.01"), QStringLiteral("Çağlar Işık Ltd. Şti."),
+              QStringLiteral("Gül Sk. 5"), QString(), QStringLiteral("İZMİR"),
+              QStringLiteral("0232 111"), QVariant(), QStringLiteral("0232 112"),
+              QStringLiteral("1234567890"), QStringLiteral("Karşıyaka")},
+             {12, QStringLiteral("120.02"), QStringLiteral("Ödemiş Gıda"), QVariant(), QVariant(),
+              QVariant(), QVariant(), QVariant(), QVariant(), QVariant(), QVariant()}});
     });
     o.params(logoParams(sunucu));
     TFCarikartlar w;
     w.show();
-    QVERIFY2(MesajTest::Gosterilenler().isEmpty(), qPrintable(MesajTest::Gosterilenler().value(0).metin));
-    QCOMPARE(sunucu.sorgular(), QStringList(Logo::CariSorgusu(QStringLiteral("001")).join(QLatin1Char('\n'))));
+    QVERIFY2(MesajTest::Gosterilenler().isEmpty(),
+             qPrintable(MesajTest::Gosterilenler().value(0).metin));
+    QCOMPARE(sunucu.sorgular(),
+             QStringList(Logo::CariSorgusu(QStringLiteral("001")).join(QLatin1Char('\n'))));
     const CariModeli* m = w.model();
     QCOMPARE(m->rowCount(), 2);
-    QCOMPARE(satirMetni(m, 0), QStringList({"120.01", "Çağlar Işık Ltd. Şti.", "", "Gül Sk. 5", "", "İZMİR", "",
-                                            "0232 111", "", "0232 112", "Karşıyaka", "1234567890"}));
+    QCOMPARE(satirMetni(m, 0),
+             QStringList({"120.01", "Çağlar Işık Ltd. Şti.", "", "Gül Sk. 5", "", "İZMİR", "",
+                          "0232 111", "", "0232 112", "Karşıyaka", "1234567890"}));
     QCOMPARE(satirMetni(m, 1)[1], QStringLiteral("Ödemiş Gıda"));
     const QList<TdsSunucu::Giris> girisler = sunucu.girisler();
     QCOMPARE(girisler.size(), 1);
@@ -254,8 +285,9 @@ void TstCarikartlar::basliklarVeYerlesim() {
     QVERIFY(grid);
     QVERIFY(grid->editTriggers() == QAbstractItemView::NoEditTriggers);
     QCOMPARE(grid->selectionBehavior(), QAbstractItemView::SelectRows);
-    const QStringList basliklar = {"Cari Kod", "Ünvan",   "Yetkili",   "Adres-1", "Adres-2",       "Adres-3",
-                                   "Şehir",    "Telefon-1", "Telefon-2", "Faks",  "Vergi Dairesi", "Vergi No"};
+    const QStringList basliklar = {"Cari Kod",  "Ünvan",   "Yetkili",       "Adres-1",
+                                   "Adres-2",   "Adres-3", "Şehir",         "Telefon-1",
+                                   "Telefon-2", "Faks",    "Vergi Dairesi", "Vergi No"};
     const QList<int> genislikler = {79, 154, 97, 109, 117, 107, 99, 104, 107, 69, 99, 89};
     for (int c = 0; c < basliklar.size(); ++c) {
         QCOMPARE(grid->model()->headerData(c, Qt::Horizontal).toString(), basliklar[c]);
@@ -275,7 +307,10 @@ void TstCarikartlar::basliklarVeYerlesim() {
     QVERIFY(ayar.childGroups().contains(QStringLiteral("Carikartlar")));
     TFCarikartlar yeni;
     yeni.show();
-    QCOMPARE(yeni.findChild<QTableView*>(QStringLiteral("DbAdresler"))->horizontalHeader()->sectionSize(1), 300);
+    QCOMPARE(yeni.findChild<QTableView*>(QStringLiteral("DbAdresler"))
+                 ->horizontalHeader()
+                 ->sectionSize(1),
+             300);
 }
 
 void TstCarikartlar::escKapatir() {
@@ -288,6 +323,39 @@ void TstCarikartlar::escKapatir() {
     w->findChild<QTableView*>(QStringLiteral("DbAdresler"))->setFocus();
     QTest::keyClick(w->findChild<QTableView*>(QStringLiteral("DbAdresler")), Qt::Key_Escape);
     QTRY_VERIFY(w.isNull());
+}
+
+// From the main window: the viewer opens once and a second opening brings
+// the same window forward without reading the list again; the working
+// parameters open as a modal dialog of the menu.
+void TstCarikartlar::anaPencereden() {
+    HesapOrtami o;
+    TdsSunucu sunucu;
+    sunucu.setYanitlayici([](const QString&) { return Yanit::Sonuc(LogoCariSutunlari(), {}); });
+    o.params(logoParams(sunucu));
+    ModulleriKaydet();
+    TFMainform pencere(o.dm, true);
+    pencere.AlertMesajKapat();
+    pencere.ProgramiGoster();
+    QWidget* ilk = pencere.ModulAc(QStringLiteral("FCARIKARTLAR"));
+    QVERIFY(qobject_cast<TFCarikartlar*>(ilk));
+    QCOMPARE(pencere.ModulAc(QStringLiteral("FCARIKARTLAR")), ilk);
+    QCOMPARE(pencere.mdiAlani()->subWindowList().size(), 1);
+    QCOMPARE(sunucu.sorgular().size(), 1);
+
+    bool acildi = false;
+    QTimer::singleShot(0, [&acildi] {
+        auto* d = qobject_cast<TFParametreler*>(QApplication::activeModalWidget());
+        if (!d) return;
+        acildi = d->isModal() && d->findChild<QLineEdit*>(QStringLiteral("ELogoserver"))
+                                     ->text()
+                                     .startsWith(QLatin1String("127.0.0.1,"));
+        d->findChild<QPushButton*>(QStringLiteral("BCikis"))->click();
+    });
+    const auto diyalog = TFMainform::Diyaloglar().value(QStringLiteral("TFParametreler"));
+    QVERIFY(diyalog);
+    diyalog(&pencere);
+    QVERIFY(acildi);
 }
 
 QTEST_MAIN(TstCarikartlar)

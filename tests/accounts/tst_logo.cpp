@@ -16,16 +16,20 @@ Logo::Bilgiler yerel(const TdsSunucu& s) {
 }
 
 // What follows the driver in a connection string: the driver's path is the machine's.
-QString surucusuz(const QString& metin) { return metin.mid(metin.indexOf(QLatin1String(";")) + 1); }
+QString surucusuz(const QString& metin) {
+    return metin.mid(metin.indexOf(QLatin1String(";")) + 1);
+}
 
 // Answers the card SELECT for firm 001 and nothing else, as SQL Server would.
 Yanit kartlar001(const QString& sql) {
     if (!sql.contains(QLatin1String("FROM [LG_001_CLCARD]")))
-        return Yanit::Hata(208, QStringLiteral("Invalid object name '%1'.")
-                                    .arg(sql.section(QLatin1String("FROM ["), 1).section(QLatin1Char(']'), 0, 0)));
+        return Yanit::Hata(
+            208, QStringLiteral("Invalid object name '%1'.")
+                     .arg(sql.section(QLatin1String("FROM ["), 1).section(QLatin1Char(']'), 0, 0)));
     return Yanit::Sonuc(LogoCariSutunlari(),
-                        {{7, QStringLiteral("120.01"), QStringLiteral("Çağlar Işık Ltd. Şti."), QStringLiteral("Gül Sk. 5"),
-                          QString(), QStringLiteral("İZMİR"), QStringLiteral("0232 111"), QVariant(), QVariant(),
+                        {{7, QStringLiteral("120.01"), QStringLiteral("Çağlar Işık Ltd. Şti."),
+                          QStringLiteral("Gül Sk. 5"), QString(), QStringLiteral("İZMİR"),
+                          QStringLiteral("0232 111"), QVariant(), QVariant(),
                           QStringLiteral("1234567890"), QStringLiteral("Karşıyaka")}});
 }
 
@@ -57,22 +61,31 @@ private slots:
 void TstLogo::baglantiMetni_data() {
     QTest::addColumn<QString>("sunucu");
     QTest::addColumn<QString>("beklenen");
-    const QString son = QStringLiteral("DATABASE=LOGODB;UID=sa;PWD=gizli;TDS_Version=7.4;ClientCharset=UTF-8;APP=Kovimaro;");
-    QTest::newRow("makine") << "SRV01" << "SERVER=SRV01;" + son;
-    QTest::newRow("makine,port") << "SRV01,1433" << "SERVER=SRV01;PORT=1433;" + son;
-    QTest::newRow("boşluklu port") << " SRV01 , 14330 " << "SERVER=SRV01;PORT=14330;" + son;
-    QTest::newRow("örnek") << "SRV01\\LOGO" << "SERVER=SRV01\\LOGO;" + son;
-    QTest::newRow("örnek ve port") << "SRV01\\LOGO,1500" << "SERVER=SRV01;PORT=1500;" + son;
-    QTest::newRow("tcp:") << "tcp:10.0.0.5,1433" << "SERVER=10.0.0.5;PORT=1433;" + son;
-    QTest::newRow("nokta") << ".\\SQLEXPRESS" << "SERVER=127.0.0.1\\SQLEXPRESS;" + son;
-    QTest::newRow("(local)") << "(local)" << "SERVER=127.0.0.1;" + son;
+    const QString son = QStringLiteral(
+        "DATABASE=LOGODB;UID=sa;PWD=gizli;TDS_Version=7.4;ClientCharset=UTF-8;APP=Kovimaro;");
+    QTest::newRow("makine") << "SRV01"
+                            << "SERVER=SRV01;" + son;
+    QTest::newRow("makine,port") << "SRV01,1433"
+                                 << "SERVER=SRV01;PORT=1433;" + son;
+    QTest::newRow("boşluklu port") << " SRV01 , 14330 "
+                                   << "SERVER=SRV01;PORT=14330;" + son;
+    QTest::newRow("örnek") << "SRV01\\LOGO"
+                           << "SERVER=SRV01\\LOGO;" + son;
+    QTest::newRow("örnek ve port") << "SRV01\\LOGO,1500"
+                                   << "SERVER=SRV01;PORT=1500;" + son;
+    QTest::newRow("tcp:") << "tcp:10.0.0.5,1433"
+                          << "SERVER=10.0.0.5;PORT=1433;" + son;
+    QTest::newRow("nokta") << ".\\SQLEXPRESS"
+                           << "SERVER=127.0.0.1\\SQLEXPRESS;" + son;
+    QTest::newRow("(local)") << "(local)"
+                             << "SERVER=127.0.0.1;" + son;
 }
 
 void TstLogo::baglantiMetni() {
     QFETCH(QString, sunucu);
     QFETCH(QString, beklenen);
-    const QString metin = Logo::BaglantiMetni({sunucu, QStringLiteral("LOGODB"), QStringLiteral("sa"),
-                                               QStringLiteral("gizli")});
+    const QString metin = Logo::BaglantiMetni(
+        {sunucu, QStringLiteral("LOGODB"), QStringLiteral("sa"), QStringLiteral("gizli")});
     QVERIFY(metin.startsWith(QLatin1String("DRIVER=")));
     QCOMPARE(surucusuz(metin), beklenen);
 }
@@ -80,13 +93,20 @@ void TstLogo::baglantiMetni() {
 void TstLogo::odbcDegeri_data() {
     QTest::addColumn<QString>("deger");
     QTest::addColumn<QString>("beklenen");
-    QTest::newRow("düz") << "Şifre1" << "Şifre1";
-    QTest::newRow("boş") << "" << "";
-    QTest::newRow("noktalı virgül") << "a;DATABASE=master" << "{a;DATABASE=master}";
-    QTest::newRow("kapanan parantez") << "a}b" << "{a}b}";
-    QTest::newRow("sondaki parantez") << "ab}" << "{ab}}";
-    QTest::newRow("açılan parantez") << "{ab" << "{{ab}";
-    QTest::newRow("baştaki boşluk") << " ab" << "{ ab}";
+    QTest::newRow("düz") << "Şifre1"
+                         << "Şifre1";
+    QTest::newRow("boş") << ""
+                         << "";
+    QTest::newRow("noktalı virgül") << "a;DATABASE=master"
+                                    << "{a;DATABASE=master}";
+    QTest::newRow("kapanan parantez") << "a}b"
+                                      << "{a}b}";
+    QTest::newRow("sondaki parantez") << "ab}"
+                                      << "{ab}}";
+    QTest::newRow("açılan parantez") << "{ab"
+                                     << "{{ab}";
+    QTest::newRow("baştaki boşluk") << " ab"
+                                    << "{ ab}";
 }
 
 void TstLogo::odbcDegeri() {
@@ -101,12 +121,24 @@ void TstLogo::degerlerSunucuyaAynenUlasir_data() {
     QTest::addColumn<QString>("kullanici");
     QTest::addColumn<QString>("sifre");
     QTest::addColumn<QString>("veritabani");
-    QTest::newRow("düz") << "sa" << "gizli" << "LOGODB";
-    QTest::newRow("Türkçe") << "muhasebeçi" << "Şİfre_ğü" << "GOLD_İş";
-    QTest::newRow("noktalı virgül") << "sa" << "a;DATABASE=master" << "LOGODB";
-    QTest::newRow("parantezler") << "s{a}" << "x}y{" << "LOGO}DB";
-    QTest::newRow("anahtar eklemeye çalışan") << "sa" << "x;DumpFile=/tmp/x;" << "=LOGODB";
-    QTest::newRow("boşluklu") << " sa " << " p w " << "LOGODB";
+    QTest::newRow("düz") << "sa"
+                         << "gizli"
+                         << "LOGODB";
+    QTest::newRow("Türkçe") << "muhasebeçi"
+                            << "Şİfre_ğü"
+                            << "GOLD_İş";
+    QTest::newRow("noktalı virgül") << "sa"
+                                    << "a;DATABASE=master"
+                                    << "LOGODB";
+    QTest::newRow("parantezler") << "s{a}"
+                                 << "x}y{"
+                                 << "LOGO}DB";
+    QTest::newRow("anahtar eklemeye çalışan") << "sa"
+                                              << "x;DumpFile=/tmp/x;"
+                                              << "=LOGODB";
+    QTest::newRow("boşluklu") << " sa "
+                              << " p w "
+                              << "LOGODB";
 }
 
 void TstLogo::degerlerSunucuyaAynenUlasir() {
@@ -146,8 +178,7 @@ void TstLogo::kapatanParantezNoktaliVirgulReddedilir() {
 // "HOST\INSTANCE" asks the SQL Browser on UDP 1434 for the instance's port.
 void TstLogo::ornekAdiylaBaglanir() {
     TdsSunucu s;
-    if (!s.ornekAdiDinle(QStringLiteral("LOGO")))
-        QSKIP("UDP port 1434 on 127.0.0.1 is taken");
+    if (!s.ornekAdiDinle(QStringLiteral("LOGO"))) QSKIP("UDP port 1434 on 127.0.0.1 is taken");
     Logo::Bilgiler b = yerel(s);
     b.sunucu = QStringLiteral("127.0.0.1\\LOGO");
     Logo::Oturum o;
@@ -158,10 +189,14 @@ void TstLogo::ornekAdiylaBaglanir() {
 void TstLogo::sorguMetinleri_data() {
     QTest::addColumn<QString>("firma");
     QTest::addColumn<QString>("tablo");
-    QTest::newRow("001") << "001" << "[LG_001_CLCARD]";
-    QTest::newRow("sıfırsız") << "1" << "[LG_1_CLCARD]";
-    QTest::newRow("boşluklu") << " 001" << "[LG_ 001_CLCARD]";
-    QTest::newRow("kapanan köşeli") << "1]; DROP TABLE X;--" << "[LG_1]]; DROP TABLE X;--_CLCARD]";
+    QTest::newRow("001") << "001"
+                         << "[LG_001_CLCARD]";
+    QTest::newRow("sıfırsız") << "1"
+                              << "[LG_1_CLCARD]";
+    QTest::newRow("boşluklu") << " 001"
+                              << "[LG_ 001_CLCARD]";
+    QTest::newRow("kapanan köşeli") << "1]; DROP TABLE X;--"
+                                    << "[LG_1]]; DROP TABLE X;--_CLCARD]";
 }
 
 // The statements reach the server exactly as written, line by line.
@@ -175,16 +210,24 @@ void TstLogo::sorguMetinleri() {
     QVERIFY_THROWS_NO_EXCEPTION(Logo::Oku(yerel(s), Logo::KontrolSorgusu(firma)));
     QVERIFY_THROWS_NO_EXCEPTION(Logo::Oku(yerel(s), Logo::CariSorgusu(firma)));
     const QString kontrol =
-        "SELECT TOP 10 [LOGICALREF] As Carisira, [CODE] As CariKod, [DEFINITION_] As Unvan, [ADDR1] As Adres1, "
+        "SELECT TOP 10 [LOGICALREF] As Carisira, [CODE] As CariKod, [DEFINITION_] As Unvan, "
+        "[ADDR1] As Adres1, "
         "[ADDR2] As Adres2, [CITY] As Adres3,\n"
-        "[TELNRS1] As Telefon1, [TELNRS2] As Telefon2, [FAXNR] As Faks, [TAXNR] As VergiNo, [TAXOFFICE] As VergiDa\n"
-        "FROM " + tablo + "\n"
+        "[TELNRS1] As Telefon1, [TELNRS2] As Telefon2, [FAXNR] As Faks, [TAXNR] As VergiNo, "
+        "[TAXOFFICE] As VergiDa\n"
+        "FROM " +
+        tablo +
+        "\n"
         "WHERE [ACTIVE]=0";
     const QString liste =
-        "SELECT [LOGICALREF] As Carisira, [CODE] As CariKod, [DEFINITION_] As Unvan, [ADDR1] As Adres1, "
+        "SELECT [LOGICALREF] As Carisira, [CODE] As CariKod, [DEFINITION_] As Unvan, [ADDR1] As "
+        "Adres1, "
         "[ADDR2] As Adres2, [CITY] As Adres3,\n"
-        "[TELNRS1] As Telefon1, [TELNRS2] As Telefon2, [FAXNR] As Faks, [TAXNR] As VergiNo, [TAXOFFICE] As VergiDa\n"
-        "FROM " + tablo + "\n"
+        "[TELNRS1] As Telefon1, [TELNRS2] As Telefon2, [FAXNR] As Faks, [TAXNR] As VergiNo, "
+        "[TAXOFFICE] As VergiDa\n"
+        "FROM " +
+        tablo +
+        "\n"
         "WHERE (([ACTIVE]=0) AND ([CARDTYPE]<>22)) ORDER BY [DEFINITION_]";
     QCOMPARE(s.sorgular(), QStringList({kontrol, liste}));
 }
@@ -192,12 +235,13 @@ void TstLogo::sorguMetinleri() {
 void TstLogo::satirlarOkunur() {
     TdsSunucu s;
     s.setYanitlayici([](const QString&) {
-        return Yanit::Sonuc({{QStringLiteral("No"), Sutun::Int},
-                             {QStringLiteral("Unvan"), Sutun::NVarchar},
-                             {QStringLiteral("Eski"), Sutun::Varchar}},
-                            {{1, QStringLiteral("Şişli Ğüneş İçöz ı"), QStringLiteral("İğdır Şükrü ı")},
-                             {QVariant(), QVariant(), QString()},
-                             {-5, QString(), QVariant()}});
+        return Yanit::Sonuc(
+            {{QStringLiteral("No"), Sutun::Int},
+             {QStringLiteral("Unvan"), Sutun::NVarchar},
+             {QStringLiteral("Eski"), Sutun::Varchar}},
+            {{1, QStringLiteral("Şişli Ğüneş İçöz ı"), QStringLiteral("İğdır Şükrü ı")},
+             {QVariant(), QVariant(), QString()},
+             {-5, QString(), QVariant()}});
     });
     MetinTablosu t;
     QVERIFY_THROWS_NO_EXCEPTION(t = Logo::Oku(yerel(s), {QStringLiteral("SELECT 1")}));
@@ -233,8 +277,9 @@ void TstLogo::uzunMetinBolunmedenOkunur() {
     s.setYanitlayici([uzun, boy](const QString&) {
         // 8000 single-byte characters: SQL Server's largest VARCHAR, past the block size.
         const Sutun::Tur tur = boy > 4000 ? Sutun::Varchar : Sutun::NVarchar;
-        return Yanit::Sonuc({{QStringLiteral("Metin"), tur, boy}, {QStringLiteral("Kisa"), Sutun::NVarchar, 10}},
-                            {{uzun, QStringLiteral("ç")}, {QVariant(), QString()}});
+        return Yanit::Sonuc(
+            {{QStringLiteral("Metin"), tur, boy}, {QStringLiteral("Kisa"), Sutun::NVarchar, 10}},
+            {{uzun, QStringLiteral("ç")}, {QVariant(), QString()}});
     });
     MetinTablosu t;
     QVERIFY_THROWS_NO_EXCEPTION(t = Logo::Oku(yerel(s), {QStringLiteral("SELECT 1")}));
@@ -269,7 +314,8 @@ void TstLogo::sessizSunucuBeklemez() {
     sure.start();
     QVERIFY_THROWS_EXCEPTION(Logo::Hata, Logo::Oku(yerel(s), {QStringLiteral("SELECT 1")}));
     // Generous: the point is that it returns at all.
-    QVERIFY2(sure.elapsed() < 6 * Logo::kGirisSuresi * 1000, qPrintable(QString::number(sure.elapsed())));
+    QVERIFY2(sure.elapsed() < 6 * Logo::kGirisSuresi * 1000,
+             qPrintable(QString::number(sure.elapsed())));
     QCOMPARE(s.baglantiSayisi(), 1);
 }
 

@@ -8,7 +8,9 @@
 
 namespace {
 
-int isaret(int x) { return (x > 0) - (x < 0); }
+int isaret(int x) {
+    return (x > 0) - (x < 0);
+}
 
 int agirlikKarsilastir(const QString& a, const QString& b) {
     std::vector<quint16> x, y;
@@ -18,7 +20,8 @@ int agirlikKarsilastir(const QString& a, const QString& b) {
     return 0;
 }
 
-// The grid's order, as the collator would give it: NULL first, then by text, equal ones as they came.
+// The grid's order, as the collator would give it: NULL first, then by text, equal ones as they
+// came.
 QStringList beklenenSira(QList<QVariant> degerler) {
     std::stable_sort(degerler.begin(), degerler.end(), [](const QVariant& a, const QVariant& b) {
         if (a.isValid() != b.isValid()) return !a.isValid();
@@ -83,7 +86,8 @@ void TstMetinTablosu::agirliklarHarmanlayiciIleAyni() {
         const QString b = rastgele.bounded(4) == 0 ? a.left(int(a.size()) - 1) + metin() : metin();
         const int beklenen = isaret(Turkce::Karsilastir(a, b));
         if (agirlikKarsilastir(a, b) != beklenen)
-            QFAIL(qPrintable(QStringLiteral("\"%1\" vs \"%2\": collator says %3").arg(a, b).arg(beklenen)));
+            QFAIL(qPrintable(
+                QStringLiteral("\"%1\" vs \"%2\": collator says %3").arg(a, b).arg(beklenen)));
     }
 }
 
@@ -97,11 +101,12 @@ void TstMetinTablosu::desteklenmeyenKarakter() {
 void TstMetinTablosu::siralama_data() {
     QTest::addColumn<bool>("degerlerle");
     QTest::addColumn<QList<QVariant>>("unvanlar");
-    const QList<QVariant> turkce = {QStringLiteral("İsmail"), QStringLiteral("Irmak"), QVariant(),
-                                    QStringLiteral("çetin"),  QStringLiteral("Cem"),   QStringLiteral("ışık"),
-                                    QStringLiteral("Işık"),   QStringLiteral(""),      QStringLiteral("ismail"),
-                                    QStringLiteral("Zeki"),   QStringLiteral("Ömer"),  QVariant(),
-                                    QStringLiteral("oya"),    QStringLiteral("2. El"), QStringLiteral("şule")};
+    const QList<QVariant> turkce = {
+        QStringLiteral("İsmail"), QStringLiteral("Irmak"), QVariant(),
+        QStringLiteral("çetin"),  QStringLiteral("Cem"),   QStringLiteral("ışık"),
+        QStringLiteral("Işık"),   QStringLiteral(""),      QStringLiteral("ismail"),
+        QStringLiteral("Zeki"),   QStringLiteral("Ömer"),  QVariant(),
+        QStringLiteral("oya"),    QStringLiteral("2. El"), QStringLiteral("şule")};
     QList<QVariant> karisik = turkce;
     karisik << QStringLiteral("Kâğıt") << QStringLiteral("Kağıt") << QStringLiteral("Éclair");
     QTest::newRow("cells, Turkish letters") << false << turkce;
@@ -116,12 +121,14 @@ void TstMetinTablosu::siralama() {
     MetinTablosu t = tablo(unvanlar, degerlerle);
     t.sirala(1);
     QStringList sira;
-    for (int r = 0; r < t.satirSayisi(); ++r) sira << (t.bos(r, 1) ? QStringLiteral("<NULL>") : t.metin(r, 1));
+    for (int r = 0; r < t.satirSayisi(); ++r)
+        sira << (t.bos(r, 1) ? QStringLiteral("<NULL>") : t.metin(r, 1));
     QCOMPARE(sira, beklenenSira(unvanlar));
     // Rows move whole: each title keeps its own number; equal titles keep their order.
     for (int r = 0; r < t.satirSayisi(); ++r) {
         const int no = t.metin(r, 0).toInt();
-        QCOMPARE(t.deger(r, 1), unvanlar[no].isValid() ? QVariant(unvanlar[no].toString()) : QVariant());
+        QCOMPARE(t.deger(r, 1),
+                 unvanlar[no].isValid() ? QVariant(unvanlar[no].toString()) : QVariant());
     }
     const int isik = int(sira.indexOf(QStringLiteral("ışık")));
     QCOMPARE(sira[isik + 1], QStringLiteral("Işık"));

@@ -28,7 +28,8 @@ const QVariantMap kOnceki = {{QStringLiteral("kulisim"), QStringLiteral("Ayşe �
                              {QStringLiteral("Ticsirket"), QStringLiteral("001")},
                              {QStringLiteral("Ticdonem"), QStringLiteral("2024")}};
 
-const QStringList kBaglantiSutunlari = {"Ticsirket", "Ticserver", "Ticveritab", "Ticuser", "Ticpass", "Ticdonem"};
+const QStringList kBaglantiSutunlari = {"Ticsirket", "Ticserver", "Ticveritab",
+                                        "Ticuser",   "Ticpass",   "Ticdonem"};
 
 template <typename T>
 T* bul(QWidget* w, const char* ad) {
@@ -37,11 +38,16 @@ T* bul(QWidget* w, const char* ad) {
     return c;
 }
 
-QLineEdit* e(QWidget* w, const char* ad) { return bul<QLineEdit>(w, ad); }
-QLineEdit* zafoAlani(QWidget* w) { return bul<DosyaAlani>(w, "EZafosirket")->alan(); }
+QLineEdit* e(QWidget* w, const char* ad) {
+    return bul<QLineEdit>(w, ad);
+}
+QLineEdit* zafoAlani(QWidget* w) {
+    return bul<DosyaAlani>(w, "EZafosirket")->alan();
+}
 
 MesajTest::Kayit tekMesaj() {
-    if (MesajTest::Gosterilenler().size() != 1) return {QStringLiteral("<%1 messages>").arg(MesajTest::Gosterilenler().size()), 0, 0};
+    if (MesajTest::Gosterilenler().size() != 1)
+        return {QStringLiteral("<%1 messages>").arg(MesajTest::Gosterilenler().size()), 0, 0};
     return MesajTest::Gosterilenler().first();
 }
 
@@ -89,7 +95,8 @@ void TstParametreler::gorunum() {
     // Every field is reached through its label.
     const QList<QLabel*> etiketler = d.findChildren<QLabel*>();
     for (QLineEdit* alan : d.findChildren<QLineEdit*>()) {
-        const bool var = std::any_of(etiketler.begin(), etiketler.end(), [alan](QLabel* l) { return l->buddy() == alan; });
+        const bool var = std::any_of(etiketler.begin(), etiketler.end(),
+                                     [alan](QLabel* l) { return l->buddy() == alan; });
         QVERIFY2(var, qPrintable(alan->objectName()));
     }
     auto* grup = bul<RadyoGrubu>(&d, "ETicariprogram");
@@ -161,10 +168,13 @@ void TstParametreler::turSecimiGrubuGosterir() {
 
 void TstParametreler::kaydetme_data() {
     QTest::addColumn<int>("tur");
-    QTest::addColumn<QStringList>("beklenen");  // Ticsirket, Ticserver, Ticveritab, Ticuser, Ticpass, Ticdonem
+    QTest::addColumn<QStringList>(
+        "beklenen");  // Ticsirket, Ticserver, Ticveritab, Ticuser, Ticpass, Ticdonem
     QTest::newRow("no link empties all six") << 0 << QStringList{"", "", "", "", "", ""};
-    QTest::newRow("company file") << 1 << QStringList{"/veri/prodata/ŞİRKET.MDB", "", "", "", "", ""};
-    QTest::newRow("ERP") << 2 << QStringList{"002", "YENİSRV\\LOGO", "GOLD", "muhasebe", "şifre;1", ""};
+    QTest::newRow("company file") << 1
+                                  << QStringList{"/veri/prodata/ŞİRKET.MDB", "", "", "", "", ""};
+    QTest::newRow("ERP") << 2
+                         << QStringList{"002", "YENİSRV\\LOGO", "GOLD", "muhasebe", "şifre;1", ""};
 }
 
 // Whatever was stored, the link columns the chosen kind does not use become
@@ -214,7 +224,8 @@ void TstParametreler::cikisKaydetmez() {
     e(&d, "ELogoserver")->setText(QStringLiteral("127.0.0.1,%1").arg(sunucu.port()));
     e(&d, "Eisim")->setText(QStringLiteral("Başka"));
     bul<QPushButton>(&d, "BLogokontrol")->click();
-    QCOMPARE(tekMesaj().metin, QStringLiteral("Logo bilgileri doğru girilmiş. Şimdi kayıt edebilirsiniz."));
+    QCOMPARE(tekMesaj().metin,
+             QStringLiteral("Logo bilgileri doğru girilmiş. Şimdi kayıt edebilirsiniz."));
     bul<QPushButton>(&d, "BCikis")->click();
     QCOMPARE(d.result(), -1);
     QCOMPARE(baglantiDegerleri(o), once);
@@ -244,7 +255,8 @@ void TstParametreler::zafoKontrol_data() {
     QTest::addColumn<QString>("durum");
     QTest::addColumn<QString>("mesaj");
     const QString secin = QStringLiteral(
-        "Lütfen Zafo programının yüklü olduğu dizindeki prodata altından çalıştığınız şirket dosyasını seçiniz !..");
+        "Lütfen Zafo programının yüklü olduğu dizindeki prodata altından çalıştığınız şirket "
+        "dosyasını seçiniz !..");
     const QString yanlis = QStringLiteral("Lütfen Zafo şirketini doğru seçiniz !..");
     QTest::newRow("empty path") << "bos" << secin;
     QTest::newRow("no such file") << "yok" << yanlis;
@@ -297,18 +309,27 @@ void TstParametreler::logoKontrol_data() {
     QTest::addColumn<QString>("mesaj");
     QTest::addColumn<int>("tur");
     QTest::addColumn<QString>("tablo");  // the FROM line the server must have received
-    const QString tablo = QStringLiteral("Logo cari kart tablosu açılamadı. Bilgilerinizi kontrol ediniz !..");
-    QTest::newRow("right") << "" << "001"
+    const QString tablo =
+        QStringLiteral("Logo cari kart tablosu açılamadı. Bilgilerinizi kontrol ediniz !..");
+    QTest::newRow("right") << ""
+                           << "001"
                            << "Logo bilgileri doğru girilmiş. Şimdi kayıt edebilirsiniz." << 1
                            << "FROM [LG_001_CLCARD]";
-    QTest::newRow("login refused") << "red" << "001" << "Lütfen Logo bağlantı bilgilerini doğru giriniz !.." << 1
-                                   << "";
-    QTest::newRow("nobody listening") << "kapali" << "001"
-                                      << "Lütfen Logo bağlantı bilgilerini doğru giriniz !.." << 1 << "";
-    QTest::newRow("no such firm") << "" << "002" << tablo << 2 << "FROM [LG_002_CLCARD]";
-    QTest::newRow("firm with a blank") << "" << " 001" << tablo << 2 << "FROM [LG_ 001_CLCARD]";
-    QTest::newRow("firm with a bracket") << "" << "001]; DROP TABLE X--" << tablo << 2
-                                         << "FROM [LG_001]]; DROP TABLE X--_CLCARD]";
+    QTest::newRow("login refused")
+        << "red"
+        << "001"
+        << "Lütfen Logo bağlantı bilgilerini doğru giriniz !.." << 1 << "";
+    QTest::newRow("nobody listening")
+        << "kapali"
+        << "001"
+        << "Lütfen Logo bağlantı bilgilerini doğru giriniz !.." << 1 << "";
+    QTest::newRow("no such firm") << ""
+                                  << "002" << tablo << 2 << "FROM [LG_002_CLCARD]";
+    QTest::newRow("firm with a blank") << ""
+                                       << " 001" << tablo << 2 << "FROM [LG_ 001_CLCARD]";
+    QTest::newRow("firm with a bracket")
+        << ""
+        << "001]; DROP TABLE X--" << tablo << 2 << "FROM [LG_001]]; DROP TABLE X--_CLCARD]";
 }
 
 void TstParametreler::logoKontrol() {
@@ -322,7 +343,8 @@ void TstParametreler::logoKontrol() {
     const quint16 port = sunucu->port();
     sunucu->setGirisReddet(durum == "red");
     sunucu->setYanitlayici([](const QString& sql) {
-        if (sql.contains(QLatin1String("\nFROM [LG_001_CLCARD]\n"))) return Yanit::Sonuc(LogoCariSutunlari(), {});
+        if (sql.contains(QLatin1String("\nFROM [LG_001_CLCARD]\n")))
+            return Yanit::Sonuc(LogoCariSutunlari(), {});
         return Yanit::Hata(208, QStringLiteral("Invalid object name."));
     });
     if (durum == "kapali") sunucu.reset();
@@ -357,10 +379,12 @@ void TstParametreler::logoKontrol() {
 void TstParametreler::dosyaSecimi() {
     HesapOrtami o;
     QVERIFY(QDir(o.dizin.path()).mkpath(QStringLiteral("Zafo/prodata")));
-    o.params({{QStringLiteral("progdizin"), o.yol(QStringLiteral("Zafo"))}, {QStringLiteral("Ticprogram"), 1}});
+    o.params({{QStringLiteral("progdizin"), o.yol(QStringLiteral("Zafo"))},
+              {QStringLiteral("Ticprogram"), 1}});
     TFParametreler d;
     d.show();
-    auto* dugme = bul<DosyaAlani>(&d, "EZafosirket")->findChild<QPushButton*>(QStringLiteral("DosyaSec"));
+    auto* dugme =
+        bul<DosyaAlani>(&d, "EZafosirket")->findChild<QPushButton*>(QStringLiteral("DosyaSec"));
     QVERIFY(dugme);
     const QString secilen = o.yol(QStringLiteral("Zafo/prodata/sirket01.mdb"));
     DosyaSecimi::Test::CevapEkle(secilen);
