@@ -33,6 +33,8 @@ private:
 // Seconds that a login may take before it is given up, so that an unreachable
 // server costs the user a short wait and not a frozen window.
 inline constexpr int kGirisSuresi = 5;
+// Seconds a statement may wait for the server's answer before it is given up.
+inline constexpr int kSorguSuresi = 30;
 
 // The FreeTDS ODBC driver as unixODBC loads it: by the path of the library when
 // it is installed where the build found it, else by the name "FreeTDS" that

@@ -204,6 +204,9 @@ MetinTablosu Oturum::Sorgula(const QString& sql) {
     if (!SQL_SUCCEEDED(SQLAllocHandle(SQL_HANDLE_STMT, dbc_, &d.h)))
         throw Hata(Hata::Asama::Sorgu, Teshis(SQL_HANDLE_DBC, dbc_));
 
+    // A server that takes the statement and never answers must not hold the window for good.
+    SQLSetStmtAttr(d.h, SQL_ATTR_QUERY_TIMEOUT,
+                   reinterpret_cast<SQLPOINTER>(static_cast<SQLULEN>(sorguSuresi_)), 0);
     std::vector<SQLWCHAR> metin = Genis(sql);
     if (!SQL_SUCCEEDED(SQLExecDirectW(d.h, metin.data(), SQL_NTS))) SorguHatasi(d.h);
 

@@ -25,6 +25,9 @@ public:
     bool Acik() const { return dbc_ != nullptr && bagli_; }
     void Kapat();
 
+    // How long a statement may wait for the server (seconds).
+    void setSorguSuresi(int saniye) { sorguSuresi_ = saniye; }
+
     // Sends the statement as it stands and reads every row as text (numbers and
     // dates as the driver writes them); raises Hata (Sorgu).
     MetinTablosu Sorgula(const QString& sql);
@@ -33,6 +36,7 @@ private:
     void* env_ = nullptr;
     void* dbc_ = nullptr;
     bool bagli_ = false;
+    int sorguSuresi_ = kSorguSuresi;
 };
 
 // Logs in, runs one statement and logs out: what the working parameters'

@@ -54,6 +54,7 @@ private slots:
     void uzunMetinBolunmedenOkunur();
     void girisReddedilir();
     void sessizSunucuBeklemez();
+    void sorguCevapsizKalmaz();
     void kapaliPortBaglantiHatasi();
     void olmayanTabloSorguHatasi();
 };
@@ -317,6 +318,25 @@ void TstLogo::sessizSunucuBeklemez() {
     QVERIFY2(sure.elapsed() < 6 * Logo::kGirisSuresi * 1000,
              qPrintable(QString::number(sure.elapsed())));
     QCOMPARE(s.baglantiSayisi(), 1);
+}
+
+// A statement the server never answers is given up after the query time-out.
+void TstLogo::sorguCevapsizKalmaz() {
+    TdsSunucu s;
+    s.setSorguyaSessiz(true);
+    Logo::Oturum o;
+    QVERIFY_THROWS_NO_EXCEPTION(o.Ac(yerel(s)));
+    o.setSorguSuresi(1);
+    QElapsedTimer sure;
+    sure.start();
+    try {
+        o.Sorgula(QStringLiteral("SELECT 1"));
+        QFAIL("the statement should have been given up");
+    } catch (const Logo::Hata& h) {
+        QCOMPARE(h.asama(), Logo::Hata::Asama::Sorgu);
+    }
+    QVERIFY2(sure.elapsed() < 30000, qPrintable(QString::number(sure.elapsed())));
+    QCOMPARE(s.sorgular(), QStringList(QStringLiteral("SELECT 1")));
 }
 
 void TstLogo::kapaliPortBaglantiHatasi() {

@@ -43,6 +43,7 @@ struct TdsSunucu::Ic {
     std::atomic<bool> dur{false};
     std::atomic<bool> reddet{false};
     std::atomic<bool> sessiz{false};
+    std::atomic<bool> sorguyaSessiz{false};
     mutable std::mutex kilit;
     Yanitlayici yanitlayici;
     QStringList sorgular;
@@ -156,6 +157,7 @@ void TdsSunucu::Ic::hizmet(int fd) {
                     sorgular << sql;
                     y = yanitlayici;
                 }
+                if (sorguyaSessiz) break;  // busy for good; an attention is still answered
                 const Yanit yanit = y ? y(sql) : Yanit::Bos();
                 if (!mesajYaz(fd, kYanitPaketi, Kodla(yanit, surum), paketBoyu)) return;
                 break;
@@ -263,6 +265,10 @@ void TdsSunucu::setYanitlayici(Yanitlayici y) {
 
 void TdsSunucu::setGirisReddet(bool reddet) {
     ic_->reddet = reddet;
+}
+
+void TdsSunucu::setSorguyaSessiz(bool sessiz) {
+    ic_->sorguyaSessiz = sessiz;
 }
 
 void TdsSunucu::setSessiz(bool sessiz) {

@@ -59,6 +59,8 @@ public:
     void setGirisReddet(bool reddet);
     // Accepts connections but never answers: a server that hangs.
     void setSessiz(bool sessiz);
+    // Logs in as usual, then takes statements without ever answering them.
+    void setSorguyaSessiz(bool sessiz);
     // Answers the SQL Browser's question for this instance name on UDP
     // 127.0.0.1:1434 with this server's port. False when that port is taken.
     bool ornekAdiDinle(const QString& ornek);
