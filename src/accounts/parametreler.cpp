@@ -34,6 +34,8 @@ Degerler Oku(Sorgu& q) {
 }
 
 void Kaydet(Sorgu& q, const Degerler& d) {
+    // Normally still open from the window's showing; if not, open it as every step does.
+    if (!q.baglanti().Connected()) Sessizce([&] { q.baglanti().Open(); });
     q.Close();
     q.clearSql();
     q.addSql(
