@@ -1,12 +1,19 @@
 #pragma once
 
 #include <QObject>
+#include <QPalette>
 #include <QStringList>
 
 // The skin manager: the built-in "Retro (internal)" skin and the skins found in
 // the skin folder beside the executable ("Temalar"), as Qt style sheets. A skin
 // is a file "<name>.qss" or a folder "<name>/" holding a style sheet and its
-// pictures. Setting the active skin restyles every window of the program at once.
+// pictures, which the sheet names relative to that folder. Setting the active
+// skin restyles every window of the program at once.
+//
+// A sheet may also give the colours that custom-drawn parts of the windows
+// (day view, calendars, grids) take from the palette, in a comment line:
+//   /* @palet Window=#2b303b WindowText=#e8e8e8 Base=#1f232b Highlight=#4a90d9 */
+// Roles it leaves out keep the standard palette's colours.
 class TemaYoneticisi : public QObject {
     Q_OBJECT
 
@@ -18,7 +25,7 @@ public:
     void setKlasor(const QString& klasor);
     QString klasor() const { return klasor_; }
 
-    // The built-in skin first, then the skins of the folder, sorted without regard to case.
+    // The built-in skin and the skins of the folder, sorted without regard to case.
     QStringList Temalar() const;
 
     QString ad() const { return ad_; }
@@ -29,8 +36,12 @@ public:
     bool aktif() const { return aktif_; }
     void setAktif(bool aktif);
 
-    // The style sheet of a skin; empty for an unknown name.
+    // The style sheet of a skin, with its pictures' paths made absolute; empty
+    // for an unknown name.
     QString StilMetni(const QString& ad) const;
+
+    // The palette a style sheet asks for, on top of the given base palette.
+    static QPalette Palet(const QString& stilMetni, const QPalette& temel);
 
 signals:
     void temaDegisti(const QString& ad);

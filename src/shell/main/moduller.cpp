@@ -1,14 +1,32 @@
 #include "moduller.h"
 
 #include "tfcarikartlar.h"
+#include "tfhakkinda.h"
 #include "tfparametreler.h"
+#include "tftanimyedek.h"
+#include "tftemalar.h"
+#include "tfyedekle.h"
 #include "umainform.h"
+
+namespace {
+
+// A settings dialog: created, shown modally and freed by the main window.
+template <typename Diyalog>
+void diyalog(const char* ad) {
+    TFMainform::Diyaloglar().insert(QLatin1String(ad), [](QWidget* sahip) {
+        Diyalog d(sahip);
+        d.exec();
+    });
+}
+
+}  // namespace
 
 void ModulleriKaydet() {
     // Each module library adds its windows here as it lands.
+    TFMainform::Moduller().insert(QStringLiteral("FYEDEKLE"), [] { return new TFYedekle; });
+    diyalog<TFTemalar>("TFTemalar");
+    diyalog<TFTanimyedek>("TFTanimyedek");
+    diyalog<TFHakkinda>("TFHakkinda");
     TFMainform::Moduller().insert(QStringLiteral("FCARIKARTLAR"), [] { return new TFCarikartlar; });
-    TFMainform::Diyaloglar().insert(QStringLiteral("TFParametreler"), [](QWidget* sahip) {
-        TFParametreler FParametreler(sahip);
-        FParametreler.exec();
-    });
+    diyalog<TFParametreler>("TFParametreler");
 }
