@@ -37,19 +37,26 @@ QList<Aktarilacak> oku(const QString& yol) {
         for (const QString& d : dosyadaki)
             if (d.compare(QLatin1String(t.ad), Qt::CaseInsensitive) == 0) ad = d;
         if (ad.isEmpty()) continue;
+        // Only the schema's columns are asked for: a column of its own that a
+        // user added in Access has no place in the schema and may be of a
+        // type the reader does not take.
+        const QStringList varolan = Jet::Sutunlar(yol, ad);
         Aktarilacak a;
-        a.veri = Jet::TabloOku(yol, ad);
         a.tanim.ad = t.ad;
+        QStringList istenen;
         for (const SemaSutun& s : t.sutunlar) {
-            for (int i = 0; i < a.veri.sutunlar.size(); ++i) {
-                if (a.veri.sutunlar[i].compare(QLatin1String(s.ad), Qt::CaseInsensitive) == 0) {
+            for (const QString& v : varolan) {
+                if (v.compare(QLatin1String(s.ad), Qt::CaseInsensitive) == 0) {
                     a.tanim.sutunlar.push_back(s);
-                    a.sira.append(i);
+                    a.sira.append(static_cast<int>(istenen.size()));
+                    istenen.append(v);
                     break;
                 }
             }
         }
-        if (!a.tanim.sutunlar.empty()) liste.append(std::move(a));
+        if (istenen.isEmpty()) continue;
+        a.veri = Jet::TabloOku(yol, ad, istenen);
+        liste.append(std::move(a));
     }
     return liste;
 }
