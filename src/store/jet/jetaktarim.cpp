@@ -182,20 +182,34 @@ Sonuc GerekirseAktar(const QString& vdbYolu, const std::function<void(qint64, qi
         db.Open();
         yaz(db, liste, ilerleme);
         db.Close();
-    } catch (const std::exception&) {
+    } catch (...) {
         QFile::remove(gecici);
         return Sonuc::Basarisiz;
     }
 
     const QString saklanan = saklamaAdi(vdbYolu);
-    if (!yenidenAdlandir(vdbYolu, saklanan)) {
-        QFile::remove(gecici);
-        return Sonuc::Basarisiz;
-    }
-    if (!yenidenAdlandir(gecici, vdbYolu)) {
-        yenidenAdlandir(saklanan, vdbYolu);
-        QFile::remove(gecici);
-        return Sonuc::Basarisiz;
+    const QByteArray vdbAdi = QFile::encodeName(vdbYolu);
+    const QByteArray saklananAdi = QFile::encodeName(saklanan);
+    if (::link(vdbAdi.constData(), saklananAdi.constData()) == 0) {
+        // The Jet file has its second name first; then one atomic rename puts
+        // the new file in its place, so that "Kovimaro.Vdb" never goes missing:
+        // a program that finds none would start with an empty file.
+        if (!yenidenAdlandir(gecici, vdbYolu)) {
+            ::unlink(saklananAdi.constData());
+            QFile::remove(gecici);
+            return Sonuc::Basarisiz;
+        }
+    } else {
+        // A file system without hard links: two renames, undone on failure.
+        if (!yenidenAdlandir(vdbYolu, saklanan)) {
+            QFile::remove(gecici);
+            return Sonuc::Basarisiz;
+        }
+        if (!yenidenAdlandir(gecici, vdbYolu)) {
+            yenidenAdlandir(saklanan, vdbYolu);
+            QFile::remove(gecici);
+            return Sonuc::Basarisiz;
+        }
     }
     klasoruEsitle(vdbYolu);
     return Sonuc::Aktarildi;
