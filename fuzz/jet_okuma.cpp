@@ -17,6 +17,7 @@ void JetOku(const uint8_t* veri, size_t boy) {
     tablolar << QStringLiteral("Carikart");
     for (const QString& t : tablolar) {
         try {
+            (void)Jet::Dogrudan::Sutunlar(kaynak, t);
             (void)Jet::Dogrudan::TabloOku(kaynak, t, {});
         } catch (const DbHatasi&) {
         }

@@ -93,6 +93,7 @@ private slots:
     void jetDegil();
     void yazarkenHataGeriAlinir();
     void oncekiJetKopyasiKorunur();
+    void semadaOlmayanSutunAtlanir();
     void ilerleme();
 
 private:
@@ -244,6 +245,26 @@ void TstJetAktarim::oncekiJetKopyasiKorunur() {
     QCOMPARE(oku(vdb + QStringLiteral(".jet.2")), jet);
     // The new file is our own now: a second start finds nothing to import.
     QCOMPARE(JetAktarim::GerekirseAktar(vdb), Sonuc::JetDegil);
+}
+
+void TstJetAktarim::semadaOlmayanSutunAtlanir() {
+    // Columns a user added in Access, one of a type the reader does not take.
+    JetYazici::Dosya d = JetFikstur::KovimaroVdb(53);
+    for (JetYazici::Tablo& t : d.tablolar) {
+        if (t.ad != QLatin1String("Kasahar")) continue;
+        t.sutunlar.append({QStringLiteral("Resim"), JetYazici::Tip::Ole, 0});
+        t.sutunlar.append({QStringLiteral("Kendi"), JetYazici::Tip::Metin, 10});
+        for (QVariantList& r : t.satirlar) r << QVariant() << QStringLiteral("fazla");
+    }
+    yaz(vdb, JetYazici::Yaz(d));
+    QCOMPARE(JetAktarim::GerekirseAktar(vdb), Sonuc::Aktarildi);
+    Baglanti db;
+    db.setDatabaseName(vdb);
+    QVERIFY_DB(db.Open());
+    Sorgu q(db);
+    QCOMPARE(tekSayi(q, QStringLiteral("Select count(*) From Kasahar")), qint64(6));
+    QCOMPARE(tekSayi(q, QStringLiteral("Select count(*) From pragma_table_info('Kasahar')")),
+             qint64(6));
 }
 
 void TstJetAktarim::ilerleme() {

@@ -91,6 +91,7 @@ private slots:
     void parolaBasligiEksik();
     void tablolar();
     void tumSutunlar();
+    void sutunAdlari();
     void turkceMetinIkiBicimde();
     void bosMetinNullDegil();
     void tarihler();
@@ -188,6 +189,13 @@ void TstJetDosyasi::tumSutunlar() {
     for (int i = 2; i < r3.size(); ++i)
         if (i != 16) QVERIFY2(!r3[i].isValid(), qPrintable(t.sutunlar[i]));
     QCOMPARE(r3[16], QVariant(qint64(0)));
+}
+
+void TstJetDosyasi::sutunAdlari() {
+    const QString yol = yaz(dizin, QStringLiteral("s.mdb"), Yaz(sirketDosyasi()));
+    QCOMPARE(Jet::Sutunlar(yol, QStringLiteral("stok")), QStringList{QStringLiteral("Kod")});
+    QCOMPARE(Jet::Sutunlar(yol, QStringLiteral("Carikart")).size(), cariKart().sutunlar.size());
+    QVERIFY_THROWS_EXCEPTION(DbHatasi, Jet::Sutunlar(yol, QStringLiteral("Yok")));
 }
 
 void TstJetDosyasi::turkceMetinIkiBicimde() {

@@ -37,19 +37,26 @@ QList<Aktarilacak> oku(const QString& yol) {
         for (const QString& d : dosyadaki)
             if (d.compare(QLatin1String(t.ad), Qt::CaseInsensitive) == 0) ad = d;
         if (ad.isEmpty()) continue;
+        // Only the schema's columns are asked for: a column of its own that a
+        // user added in Access has no place in the schema and may be of a
+        // type the reader does not take.
+        const QStringList varolan = Jet::Sutunlar(yol, ad);
         Aktarilacak a;
-        a.veri = Jet::TabloOku(yol, ad);
         a.tanim.ad = t.ad;
+        QStringList istenen;
         for (const SemaSutun& s : t.sutunlar) {
-            for (int i = 0; i < a.veri.sutunlar.size(); ++i) {
-                if (a.veri.sutunlar[i].compare(QLatin1String(s.ad), Qt::CaseInsensitive) == 0) {
+            for (const QString& v : varolan) {
+                if (v.compare(QLatin1String(s.ad), Qt::CaseInsensitive) == 0) {
                     a.tanim.sutunlar.push_back(s);
-                    a.sira.append(i);
+                    a.sira.append(static_cast<int>(istenen.size()));
+                    istenen.append(v);
                     break;
                 }
             }
         }
-        if (!a.tanim.sutunlar.empty()) liste.append(std::move(a));
+        if (istenen.isEmpty()) continue;
+        a.veri = Jet::TabloOku(yol, ad, istenen);
+        liste.append(std::move(a));
     }
     return liste;
 }
@@ -175,20 +182,34 @@ Sonuc GerekirseAktar(const QString& vdbYolu, const std::function<void(qint64, qi
         db.Open();
         yaz(db, liste, ilerleme);
         db.Close();
-    } catch (const std::exception&) {
+    } catch (...) {
         QFile::remove(gecici);
         return Sonuc::Basarisiz;
     }
 
     const QString saklanan = saklamaAdi(vdbYolu);
-    if (!yenidenAdlandir(vdbYolu, saklanan)) {
-        QFile::remove(gecici);
-        return Sonuc::Basarisiz;
-    }
-    if (!yenidenAdlandir(gecici, vdbYolu)) {
-        yenidenAdlandir(saklanan, vdbYolu);
-        QFile::remove(gecici);
-        return Sonuc::Basarisiz;
+    const QByteArray vdbAdi = QFile::encodeName(vdbYolu);
+    const QByteArray saklananAdi = QFile::encodeName(saklanan);
+    if (::link(vdbAdi.constData(), saklananAdi.constData()) == 0) {
+        // The Jet file has its second name first; then one atomic rename puts
+        // the new file in its place, so that "Kovimaro.Vdb" never goes missing:
+        // a program that finds none would start with an empty file.
+        if (!yenidenAdlandir(gecici, vdbYolu)) {
+            ::unlink(saklananAdi.constData());
+            QFile::remove(gecici);
+            return Sonuc::Basarisiz;
+        }
+    } else {
+        // A file system without hard links: two renames, undone on failure.
+        if (!yenidenAdlandir(vdbYolu, saklanan)) {
+            QFile::remove(gecici);
+            return Sonuc::Basarisiz;
+        }
+        if (!yenidenAdlandir(gecici, vdbYolu)) {
+            yenidenAdlandir(saklanan, vdbYolu);
+            QFile::remove(gecici);
+            return Sonuc::Basarisiz;
+        }
     }
     klasoruEsitle(vdbYolu);
     return Sonuc::Aktarildi;

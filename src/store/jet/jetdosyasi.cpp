@@ -35,6 +35,13 @@ QStringList Tablolar(const QString& yol) {
         Yalitim::Calistir([&] { return Yalitim::Kodla(Dogrudan::Tablolar(kaynak)); }));
 }
 
+QStringList Sutunlar(const QString& yol, const QString& tablo) {
+    jetOlmali(yol);
+    const Dogrudan::Kaynak kaynak{yol, {}, false};
+    return Yalitim::ListeCoz(
+        Yalitim::Calistir([&] { return Yalitim::Kodla(Dogrudan::Sutunlar(kaynak, tablo)); }));
+}
+
 Tablo TabloOku(const QString& yol, const QString& tablo, const QStringList& sutunlar) {
     jetOlmali(yol);
     const Dogrudan::Kaynak kaynak{yol, {}, false};

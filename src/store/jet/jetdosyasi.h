@@ -26,6 +26,9 @@ struct Tablo {
 bool JetMi(const QString& yol);            // page 0 says Jet 4 (or Jet 3)
 QString Parola(const QString& yol);        // the database password from the header; raises DbHatasi
 QStringList Tablolar(const QString& yol);  // user tables; raises DbHatasi
+// The column names of a table (found without regard to case) as the file spells them;
+// raises DbHatasi like TabloOku.
+QStringList Sutunlar(const QString& yol, const QString& tablo);
 // Reads the named columns (all when empty) of a table, matching names without regard to case;
 // raises DbHatasi when the file is not a Jet file, is damaged, or lacks the table or a column.
 Tablo TabloOku(const QString& yol, const QString& tablo, const QStringList& sutunlar = {});

@@ -370,6 +370,38 @@ bool kullaniciTablosu(const KatalogGirdisi& g) {
     return g.tur == MDB_TABLE && (g.bayraklar & 0x80000002u) == 0;
 }
 
+// An open table and the catalogue entry it keeps pointing at.
+struct AcikTablo {
+    std::unique_ptr<MdbCatalogEntry> girdi;
+    TabloPtr t;
+    QStringList adlar;
+};
+
+// The named table (without regard to case) opened, with its column names.
+AcikTablo tabloBul(Acik& a, const QString& tablo) {
+    const QList<KatalogGirdisi> girdiler = katalog(a);
+    const KatalogGirdisi* bulunan = nullptr;
+    for (const KatalogGirdisi& g : girdiler)
+        if (g.tur == MDB_TABLE && g.ad.compare(tablo, Qt::CaseInsensitive) == 0) {
+            bulunan = &g;
+            break;
+        }
+    if (!bulunan) throw DbHatasi(QStringLiteral("Tablo bulunamadı: %1").arg(tablo));
+
+    AcikTablo sonuc;
+    sonuc.girdi = std::make_unique<MdbCatalogEntry>();
+    MdbCatalogEntry& girdi = *sonuc.girdi;
+    std::memset(&girdi, 0, sizeof girdi);
+    girdi.mdb = a.mdb;
+    girdi.object_type = MDB_TABLE;
+    girdi.table_pg = bulunan->sayfa;
+    qstrncpy(girdi.object_name, bulunan->ad.toUtf8().constData(), sizeof girdi.object_name);
+    sonuc.t = tabloAc(a, girdi);
+    for (int i = 0; i < static_cast<int>(sonuc.t->num_cols); ++i)
+        sonuc.adlar.append(QString::fromUtf8(sutun(sonuc.t.get(), i)->name));
+    return sonuc;
+}
+
 }  // namespace
 
 QStringList Tablolar(const Kaynak& kaynak) {
@@ -381,29 +413,18 @@ QStringList Tablolar(const Kaynak& kaynak) {
     return adlar;
 }
 
+QStringList Sutunlar(const Kaynak& kaynak, const QString& tablo) {
+    Acik a;
+    ac(a, kaynak);
+    return tabloBul(a, tablo).adlar;
+}
+
 QByteArray TabloHam(const Kaynak& kaynak, const QString& tablo, const QStringList& sutunlar) {
     Acik a;
     ac(a, kaynak);
-    const QList<KatalogGirdisi> girdiler = katalog(a);
-    const KatalogGirdisi* bulunan = nullptr;
-    for (const KatalogGirdisi& g : girdiler)
-        if (g.tur == MDB_TABLE && g.ad.compare(tablo, Qt::CaseInsensitive) == 0) {
-            bulunan = &g;
-            break;
-        }
-    if (!bulunan) throw DbHatasi(QStringLiteral("Tablo bulunamadı: %1").arg(tablo));
-
-    MdbCatalogEntry girdi;
-    std::memset(&girdi, 0, sizeof girdi);
-    girdi.mdb = a.mdb;
-    girdi.object_type = MDB_TABLE;
-    girdi.table_pg = bulunan->sayfa;
-    qstrncpy(girdi.object_name, bulunan->ad.toUtf8().constData(), sizeof girdi.object_name);
-    TabloPtr t = tabloAc(a, girdi);
-
-    QStringList adlar;
-    for (int i = 0; i < static_cast<int>(t->num_cols); ++i)
-        adlar.append(QString::fromUtf8(sutun(t.get(), i)->name));
+    const AcikTablo acik = tabloBul(a, tablo);
+    const QStringList& adlar = acik.adlar;
+    MdbTableDef* t = acik.t.get();
     QList<int> secilen;
     if (sutunlar.isEmpty()) {
         for (int i = 0; i < adlar.size(); ++i) secilen.append(i);
@@ -419,7 +440,7 @@ QByteArray TabloHam(const Kaynak& kaynak, const QString& tablo, const QStringLis
     Kodlama::Yazici y;
     y.u32(static_cast<quint32>(secilen.size()));
     for (int i : secilen) {
-        if (!destekleniyor(sutun(t.get(), i)->col_type))
+        if (!destekleniyor(sutun(t, i)->col_type))
             throw DbHatasi(QStringLiteral("Sütun türü okunamıyor: %1.%2").arg(tablo, adlar[i]));
         y.metin(adlar[i]);
     }
@@ -428,8 +449,8 @@ QByteArray TabloHam(const Kaynak& kaynak, const QString& tablo, const QStringLis
     const qint64 tahmin = static_cast<qint64>(t->num_rows) * secilen.size() * 16;
     y.b.reserve(y.b.size() +
                 static_cast<qsizetype>(qMin(tahmin, a.sayfaSayisi * a.mdb->fmt->pg_size * 2)));
-    const qint64 okunan = satirlariGez(a, t.get(), [&](const MdbField* f) {
-        for (int i : secilen) hamYaz(y, a, sutun(t.get(), i), f[i]);
+    const qint64 okunan = satirlariGez(a, t, [&](const MdbField* f) {
+        for (int i : secilen) hamYaz(y, a, sutun(t, i), f[i]);
     });
     // Rows the definition counts but the pages no longer hold: a cut or
     // damaged file, which must not pass for a complete one.
@@ -453,6 +474,7 @@ Tablo HamCoz(const QByteArray& ham) {
     for (;;) {
         o.gerek(1);
         if (ham[o.yer] == Son) break;
+        if (sutun == 0) throw DbHatasi(QStringLiteral("Jet okuma sonucu bozuk."));
         QVariantList satir;
         satir.reserve(sutun);
         for (quint32 i = 0; i < sutun; ++i) satir.append(hamOku(o));

@@ -19,6 +19,7 @@ struct Kaynak {
 };
 
 QStringList Tablolar(const Kaynak& kaynak);
+QStringList Sutunlar(const Kaynak& kaynak, const QString& tablo);
 Tablo TabloOku(const Kaynak& kaynak, const QString& tablo, const QStringList& sutunlar);
 
 // The two halves of TabloOku: the child gathers the values as the pages hold
