@@ -307,12 +307,6 @@ QList<TdsSunucu::Giris> TdsSunucu::girisler() const {
     return ic_->girisler;
 }
 
-void TdsSunucu::temizle() {
-    std::lock_guard<std::mutex> k(ic_->kilit);
-    ic_->sorgular.clear();
-    ic_->girisler.clear();
-}
-
 QList<TdsSunucu::Sutun> LogoCariSutunlari() {
     using S = TdsSunucu::Sutun;
     // Sizes as the ERP declares its card columns.

@@ -68,7 +68,6 @@ public:
     int baglantiSayisi() const;  // TCP connections accepted
     QStringList sorgular() const;
     QList<Giris> girisler() const;
-    void temizle();
 
     // Turns an answer into the TDS tokens the server sends.
     static QByteArray Kodla(const Yanit& yanit, quint32 tdsSurumu);
