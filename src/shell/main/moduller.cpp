@@ -1,11 +1,13 @@
 #include "moduller.h"
 
 #include "alarm.h"
-#include "tfajanda.h"
 #include "tfadresler.h"
+#include "tfajanda.h"
+#include "tfcarikartlar.h"
 #include "tfhakkinda.h"
 #include "tfkasahar.h"
 #include "tfnotlar.h"
+#include "tfparametreler.h"
 #include "tftanimyedek.h"
 #include "tftemalar.h"
 #include "tfyedekle.h"
@@ -34,4 +36,6 @@ void ModulleriKaydet() {
     diyalog<TFTemalar>("TFTemalar");
     diyalog<TFTanimyedek>("TFTanimyedek");
     diyalog<TFHakkinda>("TFHakkinda");
+    TFMainform::Moduller().insert(QStringLiteral("FCARIKARTLAR"), [] { return new TFCarikartlar; });
+    diyalog<TFParametreler>("TFParametreler");
 }

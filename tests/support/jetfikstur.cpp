@@ -1,0 +1,166 @@
+#include "jetfikstur.h"
+
+#include <QHash>
+#include <QRegularExpression>
+
+#include "sema.h"
+
+namespace JetFikstur {
+
+namespace {
+
+using JetYazici::Sutun;
+using JetYazici::Tip;
+
+Sutun jetSutunu(const SemaSutun& s, int no) {
+    static const QRegularExpression metin(QStringLiteral("^String\\s*\\((\\d+)\\)$"));
+    const QString tip = QLatin1String(s.tip);
+    Sutun c;
+    c.ad = QLatin1String(s.ad);
+    c.sikistir = no % 2 == 0;  // both stored forms of text in every table
+    if (tip == QLatin1String("Autoincrement")) {
+        c.tip = Tip::Uzun;
+        c.otomatik = true;
+    } else if (tip == QLatin1String("Integer")) {
+        c.tip = Tip::Uzun;  // Jet's DDL Integer is a 32-bit Long
+    } else if (tip == QLatin1String("Double")) {
+        c.tip = Tip::Cift;
+    } else if (tip == QLatin1String("Date")) {
+        c.tip = Tip::Tarih;
+    } else {
+        c.tip = Tip::Metin;
+        c.uzunluk = metin.match(tip).captured(1).toInt();
+    }
+    return c;
+}
+
+// Twenty characters from '*' to 'y', as the program's random keys are.
+QString anahtar(int tohum) {
+    QString s;
+    quint32 x = static_cast<quint32>(tohum) * 2654435761u + 12345u;
+    for (int i = 0; i < 20; ++i) {
+        x = x * 1103515245u + 12345u;
+        s.append(QChar(static_cast<char16_t>(42 + (x >> 16) % 80)));
+    }
+    return s;
+}
+
+QVariant deger(const Sutun& c, const QString& ad, int r) {
+    const int k = r + static_cast<int>(qHash(ad) % 7);
+    switch (c.tip) {
+        case Tip::Uzun:
+            if (c.otomatik) return r * 3 + 1;  // gaps, as deleted rows leave them
+            if (k % 4 == 3) return QVariant();
+            return (k * 7919) % 100000 - 50000;
+        case Tip::Cift:
+            switch (k % 4) {
+                case 0:
+                    return -1234.5678 * (r + 1);
+                case 1:
+                    return 0.1 + r;
+                case 2:
+                    return 1e-7 * r - 3.0;
+                default:
+                    return QVariant();
+            }
+        case Tip::Tarih:
+            switch (k % 5) {
+                case 0:
+                    return QDateTime(QDate(1899, 12, 30), QTime(0, 0));  // the zero date
+                case 1:
+                    return QDateTime(QDate(1850, 6, 15), QTime(0, 0));
+                case 2:
+                    return QVariant();
+                case 3:
+                    return QDateTime(QDate(2004, 2, 29).addDays(r), QTime(13, 45, 10));
+                default:
+                    return QDateTime(QDate(2026, 12, 31), QTime(0, 0));
+            }
+        default:
+            break;
+    }
+    if (ad.compare(QLatin1String("Ajid"), Qt::CaseInsensitive) == 0 ||
+        ad.compare(QLatin1String("Keyvalue"), Qt::CaseInsensitive) == 0)
+        return anahtar(r);
+    if (k % 4 == 3) return QVariant();
+    if (k % 4 == 2) return QString(QLatin1String(""));
+    const QString metin = QStringLiteral("Şükrü Çağlar İĞÜ ışöç %1 %2").arg(ad).arg(r);
+    return metin.left(c.uzunluk);
+}
+
+}  // namespace
+
+int EklendigiSurum(const QString& tablo, const QString& sutun) {
+    static const QHash<QString, int> surumler = {
+        {QStringLiteral("hatalog"), 19},
+        {QStringLiteral("kasahar"), 19},
+        {QStringLiteral("ajanda"), 21},
+        {QStringLiteral("sadres"), 39},
+        {QStringLiteral("notlar"), 51},
+        {QStringLiteral("params.kolesira"), 5},
+        {QStringLiteral("params.bilginame"), 19},
+        {QStringLiteral("params.kullanici"), 19},
+        {QStringLiteral("params.kulisim"), 29},
+        {QStringLiteral("params.kulsirket"), 29},
+        {QStringLiteral("params.gunyontem"), 42},
+        {QStringLiteral("adresler.ozeltarih"), 43},
+        {QStringLiteral("adresler.notlar"), 43},
+        {QStringLiteral("params.ftpdeneme"), 44},
+        {QStringLiteral("ajanda.alarmgun"), 45},
+        {QStringLiteral("ajanda.alarmsaat"), 45},
+        {QStringLiteral("ajanda.alarmdak"), 45},
+        {QStringLiteral("params.kolmod"), 45},
+        {QStringLiteral("params.kurtarih"), 45},
+        {QStringLiteral("params.kursaat"), 45},
+        {QStringLiteral("params.sonbiltarih"), 45},
+        {QStringLiteral("params.sonbilsaat"), 45},
+        {QStringLiteral("params.keyvalue"), 45},
+        {QStringLiteral("params.acilismesaj"), 46},
+        {QStringLiteral("params.eposta"), 51},
+        {QStringLiteral("params.ticprogram"), 53},
+        {QStringLiteral("params.ticsirket"), 53},
+        {QStringLiteral("params.ticserver"), 53},
+        {QStringLiteral("params.ticveritab"), 53},
+        {QStringLiteral("params.ticuser"), 53},
+        {QStringLiteral("params.ticpass"), 53},
+        {QStringLiteral("params.ticdonem"), 53},
+    };
+    const QString k =
+        sutun.isEmpty() ? tablo.toLower() : (tablo + QLatin1Char('.') + sutun).toLower();
+    return surumler.value(k, 0);
+}
+
+JetYazici::Dosya KovimaroVdb(int surum, int satir) {
+    JetYazici::Dosya d;
+    d.parola = QStringLiteral("kepl480259");
+    for (const SemaTablo& t : Sema::Tablolar()) {
+        const QString tablo = QLatin1String(t.ad);
+        if (EklendigiSurum(tablo) > surum) continue;
+        JetYazici::Tablo jt;
+        jt.ad = tablo;
+        for (const SemaSutun& s : t.sutunlar)
+            if (EklendigiSurum(tablo, QLatin1String(s.ad)) <= surum)
+                jt.sutunlar.append(jetSutunu(s, static_cast<int>(jt.sutunlar.size())));
+        const bool tek = tablo == QLatin1String("Params") || tablo == QLatin1String("Versiyon");
+        for (int r = 0; r < (tek ? 1 : satir); ++r) {
+            QVariantList v;
+            for (const Sutun& c : jt.sutunlar) v.append(deger(c, c.ad, r));
+            jt.satirlar.append(v);
+        }
+        if (tablo == QLatin1String("Versiyon"))
+            jt.satirlar[0] = {surum, QDateTime(QDate(2005, 1, 2), QTime(0, 0)),
+                              QStringLiteral("10:11:12"), QString(QLatin1String(""))};
+        if (tablo == QLatin1String("Params")) {
+            for (int i = 0; i < jt.sutunlar.size(); ++i) {
+                const QString ad = jt.sutunlar[i].ad.toLower();
+                if (ad == QLatin1String("tuslar")) jt.satirlar[0][i] = Sema::TusMetni();
+                if (ad == QLatin1String("acilismesaj")) jt.satirlar[0][i] = 1;
+                if (ad == QLatin1String("ticprogram")) jt.satirlar[0][i] = 1;
+            }
+        }
+        d.tablolar.append(jt);
+    }
+    return d;
+}
+
+}  // namespace JetFikstur
