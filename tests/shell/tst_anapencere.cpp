@@ -3,6 +3,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 
+#include "jetfikstur.h"
 #include "mesaj.h"
 #include "sorgu.h"
 #include "tekornek.h"
@@ -53,6 +54,8 @@ private slots:
     void yeniDosyaOlusturulur();
     void veritabaniOlmayanDosya();
     void yazilamayanKlasor();
+    void eskiJetDosyasiAktarilir();
+    void yanlisParolaliJetDosyasi();
     void tepsideBaslar();
     void tepsiTiklamaKurali();
     void modulTekPencere();
@@ -93,6 +96,39 @@ void TstAnaPencere::yazilamayanKlasor() {
     QVERIFY(!dm.DataModuleCreate());
     QVERIFY(mesajVar(QStringLiteral("Veritabanı Oluşturulamadı !.."), 1));
     QCOMPARE(MesajTest::Gosterilenler().size(), 1);
+}
+
+void TstAnaPencere::eskiJetDosyasiAktarilir() {
+    QTemporaryDir dizin;
+    const QString yol = dizin.filePath(QStringLiteral("Kovimaro.Vdb"));
+    QVERIFY(JetYazici::DosyayaYaz(yol, JetFikstur::KovimaroVdb(44)));
+    QFile jet(yol);
+    QVERIFY(jet.open(QIODevice::ReadOnly));
+    const QByteArray ozgun = jet.readAll();
+    jet.close();
+    TDm dm(dizin.path());
+    QVERIFY(dm.DataModuleCreate());
+    QVERIFY(MesajTest::Gosterilenler().isEmpty());
+    // The old file is kept untouched beside the new one, which is upgraded.
+    QFile kopya(yol + QStringLiteral(".jet"));
+    QVERIFY(kopya.open(QIODevice::ReadOnly));
+    QCOMPARE(kopya.readAll(), ozgun);
+    QCOMPARE(tekDeger(dm.Q_Temp, QStringLiteral("Select Versiyonno From Versiyon")), 53);
+    QCOMPARE(tekDeger(dm.Q_Temp, QStringLiteral("Select Count(*) From Adresler")), 6);
+    QCOMPARE(tekDeger(dm.Q_Temp, QStringLiteral("Select acilismesaj From Params")), 0);
+}
+
+void TstAnaPencere::yanlisParolaliJetDosyasi() {
+    QTemporaryDir dizin;
+    const QString yol = dizin.filePath(QStringLiteral("Kovimaro.Vdb"));
+    JetYazici::Dosya dosya = JetFikstur::KovimaroVdb(53);
+    dosya.parola = QStringLiteral("baska");
+    QVERIFY(JetYazici::DosyayaYaz(yol, dosya));
+    const QStringList once = QDir(dizin.path()).entryList(QDir::Files);
+    TDm dm(dizin.path());
+    QVERIFY(!dm.DataModuleCreate());
+    QVERIFY(mesajVar(QStringLiteral("Veritabanı Açılamadı !.."), 10001));
+    QCOMPARE(QDir(dizin.path()).entryList(QDir::Files), once);
 }
 
 void TstAnaPencere::tepsideBaslar() {
