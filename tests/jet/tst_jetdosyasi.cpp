@@ -1,4 +1,6 @@
 #include <QFile>
+#include <QProcess>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtEndian>
 #include <QtTest>
@@ -84,6 +86,7 @@ class TstJetDosyasi : public QObject {
 private slots:
     void init() { QVERIFY(dizin.isValid()); }
 
+    void mdbtoolsOkuyabilir();
     void jetMi_data();
     void jetMi();
     void parola_data();
@@ -108,6 +111,29 @@ private slots:
 private:
     QTemporaryDir dizin;
 };
+
+// The fixtures are Jet files for mdbtools' own programs too, not only for
+// this reader: what the tests build is what a real file gives.
+void TstJetDosyasi::mdbtoolsOkuyabilir() {
+    const QString tablolar = QStandardPaths::findExecutable(QStringLiteral("mdb-tables"));
+    const QString disa = QStandardPaths::findExecutable(QStringLiteral("mdb-export"));
+    if (tablolar.isEmpty() || disa.isEmpty()) QSKIP("mdbtools' programs are not installed");
+    const QString yol = yaz(dizin, QStringLiteral("s.mdb"), Yaz(sirketDosyasi()));
+    QProcess p;
+    p.start(tablolar, {QStringLiteral("-1"), yol});
+    QVERIFY(p.waitForFinished());
+    QCOMPARE(
+        QString::fromUtf8(p.readAllStandardOutput()).split(QLatin1Char('\n'), Qt::SkipEmptyParts),
+        (QStringList{QStringLiteral("Carikart"), QStringLiteral("Stok")}));
+    p.start(disa, {yol, QStringLiteral("Carikart")});
+    QVERIFY(p.waitForFinished());
+    const QStringList satirlar =
+        QString::fromUtf8(p.readAllStandardOutput()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    QCOMPARE(satirlar.size(), 4);
+    QVERIFY2(satirlar[1].startsWith(
+                 QStringLiteral("1,\"C001\",\"Çiçek Öğütücü Şirketi\",\"Işıl Güneş\"")),
+             qPrintable(satirlar[1]));
+}
 
 void TstJetDosyasi::jetMi_data() {
     QTest::addColumn<QByteArray>("icerik");
