@@ -8,36 +8,9 @@
 
 namespace {
 
-const QVariant& bosDeger() {
-    static const QVariant bos;
-    return bos;
-}
-
 QString anahtar(const QString& ad) {
     QString k = ad.startsWith(QLatin1Char(':')) ? ad.mid(1) : ad;
     return k.toLower();
-}
-
-QVariant sutunDegeri(sqlite3_stmt* st, int i) {
-    switch (sqlite3_column_type(st, i)) {
-    case SQLITE_INTEGER:
-        return QVariant(static_cast<qint64>(sqlite3_column_int64(st, i)));
-    case SQLITE_FLOAT:
-        return QVariant(sqlite3_column_double(st, i));
-    case SQLITE_TEXT: {
-        // The file keeps UTF-8: read it as it is, without SQLite converting it first.
-        const auto* p = reinterpret_cast<const char*>(sqlite3_column_text(st, i));
-        const int n = sqlite3_column_bytes(st, i);
-        return QVariant(QString::fromUtf8(p, n));
-    }
-    case SQLITE_BLOB: {
-        const void* p = sqlite3_column_blob(st, i);
-        int n = sqlite3_column_bytes(st, i);
-        return QVariant(QByteArray(static_cast<const char*>(p), n));
-    }
-    default:
-        return QVariant();
-    }
 }
 
 void bagla(sqlite3_stmt* st, int i, const QVariant& v) {
@@ -69,6 +42,7 @@ void Sorgu::Close() {
     sutunlar_.clear();
     sutunIndeksi_.clear();
     hucreler_.clear();
+    metinler_.clear();
     satirSayisi_ = 0;
     imlec_ = -1;
     eof_ = bof_ = true;
@@ -177,7 +151,34 @@ void Sorgu::calistir(bool satirlarAl) {
             if (!sutunIndeksi_.contains(k)) sutunIndeksi_.insert(k, i);  // the first of equal names wins
         }
         while ((rc = sqlite3_step(st)) == SQLITE_ROW) {
-            for (int i = 0; i < sutunSayisi; ++i) hucreler_.push_back(sutunDegeri(st, i));
+            for (int i = 0; i < sutunSayisi; ++i) {
+                Hucre h;
+                h.tip = sqlite3_column_type(st, i);
+                switch (h.tip) {
+                case SQLITE_INTEGER:
+                    h.tam = sqlite3_column_int64(st, i);
+                    break;
+                case SQLITE_FLOAT:
+                    h.ondalik = sqlite3_column_double(st, i);
+                    break;
+                case SQLITE_TEXT:
+                case SQLITE_BLOB: {
+                    // The file keeps UTF-8: the bytes are kept as they are and
+                    // turned into text only when a cell is read.
+                    const char* p = h.tip == SQLITE_TEXT
+                                        ? reinterpret_cast<const char*>(sqlite3_column_text(st, i))
+                                        : static_cast<const char*>(sqlite3_column_blob(st, i));
+                    h.uzunluk = sqlite3_column_bytes(st, i);
+                    h.konum = metinler_.size();
+                    metinler_.append(p, h.uzunluk);
+                    break;
+                }
+                default:
+                    h.tip = SQLITE_NULL;
+                    h.tam = 0;
+                }
+                hucreler_.push_back(h);
+            }
             ++satirSayisi_;
         }
     } else {
@@ -210,33 +211,48 @@ void Sorgu::Requery() { calistir(true); }
 
 int Sorgu::sutunNo(const QString& ad) const { return sutunIndeksi_.value(ad.toLower(), -1); }
 
-const QVariant& Sorgu::hucre(int satir, int sutun) const {
-    if (satir < 0 || satir >= satirSayisi_ || sutun < 0 || sutun >= sutunlar_.size())
-        return bosDeger();
-    return hucreler_[static_cast<size_t>(satir) * sutunlar_.size() + sutun];
+QVariant Sorgu::degeri(const Hucre& h) const {
+    switch (h.tip) {
+    case SQLITE_INTEGER:
+        return QVariant(h.tam);
+    case SQLITE_FLOAT:
+        return QVariant(h.ondalik);
+    case SQLITE_TEXT:
+        return QVariant(QString::fromUtf8(metinler_.constData() + h.konum, h.uzunluk));
+    case SQLITE_BLOB:
+        return QVariant(QByteArray(metinler_.constData() + h.konum, h.uzunluk));
+    default:
+        return QVariant();
+    }
 }
 
-const QVariant& Sorgu::alan(const QString& ad) const {
+QVariant Sorgu::hucre(int satir, int sutun) const {
+    if (satir < 0 || satir >= satirSayisi_ || sutun < 0 || sutun >= sutunlar_.size())
+        return QVariant();
+    return degeri(hucreler_[static_cast<size_t>(satir) * sutunlar_.size() + sutun]);
+}
+
+QVariant Sorgu::alan(const QString& ad) const {
     const int s = sutunNo(ad);
     if (s < 0) throw DbHatasi(QStringLiteral("Alan bulunamadı: %1").arg(ad));
-    if (!aktif_ || imlec_ < 0) return bosDeger();
+    if (!aktif_ || imlec_ < 0) return QVariant();
     return hucre(imlec_, s);
 }
 
 qint64 Sorgu::fieldInt(const QString& ad) const {
-    const QVariant& v = alan(ad);
+    const QVariant v = alan(ad);
     if (v.isNull()) return 0;
     if (v.typeId() == QMetaType::Double) return static_cast<qint64>(v.toDouble());
     return v.toLongLong();
 }
 
 double Sorgu::fieldFloat(const QString& ad) const {
-    const QVariant& v = alan(ad);
+    const QVariant v = alan(ad);
     return v.isNull() ? 0.0 : v.toDouble();
 }
 
 QString Sorgu::fieldText(const QString& ad) const {
-    const QVariant& v = alan(ad);
+    const QVariant v = alan(ad);
     if (v.isNull()) return QString(QLatin1String(""));
     if (v.typeId() == QMetaType::Double) return QString::number(v.toDouble(), 'g', 15);
     return v.toString();
@@ -301,7 +317,7 @@ bool Sorgu::Locate(const QString& ad, const QVariant& deger) {
         aranan = tarihMetni(deger.toDateTime());
     const bool metin = aranan.typeId() == QMetaType::QString;
     for (int r = 0; r < satirSayisi_; ++r) {
-        const QVariant& v = hucre(r, s);
+        const QVariant v = hucre(r, s);
         bool esit;
         if (v.isNull() || aranan.isNull())
             esit = v.isNull() && aranan.isNull();

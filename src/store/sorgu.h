@@ -77,7 +77,7 @@ public:
     int fieldCount() const { return sutunlar_.size(); }
     QStringList fieldNames() const { return sutunlar_; }
     int sutunNo(const QString& ad) const;
-    const QVariant& hucre(int satir, int sutun) const;
+    QVariant hucre(int satir, int sutun) const;
     qint64 lastInsertId() const { return sonEklenen_; }
 
     // Converts between stored text and dates.
@@ -86,14 +86,28 @@ public:
 
 private:
     void calistir(bool satirlarAl);
-    const QVariant& alan(const QString& ad) const;
+    QVariant alan(const QString& ad) const;
+
+    // A cell as SQLite gave it; texts and blobs live in one buffer, so a large
+    // result costs one allocation instead of one per cell.
+    struct Hucre {
+        int tip = 0;  // SQLITE_INTEGER, SQLITE_FLOAT, SQLITE_TEXT, SQLITE_BLOB, SQLITE_NULL
+        int uzunluk = 0;
+        union {
+            qint64 tam;
+            double ondalik;
+            qint64 konum;
+        };
+    };
+    QVariant degeri(const Hucre& h) const;
 
     Baglanti* baglanti_;
     QStringList satirlar_;
     QHash<QString, QVariant> parametreler_;  // key: lower-case name without ':'
     QStringList sutunlar_;
     QHash<QString, int> sutunIndeksi_;  // lower-case name -> column
-    std::vector<QVariant> hucreler_;
+    std::vector<Hucre> hucreler_;
+    QByteArray metinler_;
     int satirSayisi_ = 0;
     int imlec_ = -1;
     bool eof_ = true;
