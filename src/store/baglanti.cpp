@@ -43,6 +43,9 @@ void Baglanti::Open() {
         throw DbHatasi(QStringLiteral("Veritabanı açılamadı: %1 (%2)").arg(yol_, hata));
     }
     sqlite3_busy_timeout(db, 5000);
+    // Sorting a whole list (every contact in Turkish order) stays in memory
+    // instead of spilling to temporary files.
+    sqlite3_exec(db, "PRAGMA temp_store = MEMORY; PRAGMA cache_size = -32768", nullptr, nullptr, nullptr);
     sqlite3_create_collation_v2(db, Turkce::kHarmanlama, SQLITE_UTF8, nullptr,
                                 turkceHarmanla, nullptr);
     db_ = db;
