@@ -222,7 +222,9 @@ void TFAjanda::showEvent(QShowEvent* olay) {
 void TFAjanda::FormShow() {
     Sayfalar->setCurrentWidget(SGunluk);
     if (!Dm->DB_Zafo.Connected()) Sessizce([] { Dm->DB_Zafo.Open(); });
-    listeyiYenile();
+    // The list of every appointment is read as the window opens; later saves
+    // read it again when its tab is next in front.
+    listeyiOku(QString());
     PlanHazirla();
     ETarih->setTarih(Zaman::Bugun());
     GunlukPlan->ustSaatiAyarla(QTime(9, 0));
