@@ -48,7 +48,7 @@ QButtonGroup* degerDugmeleri(const QString& etiket, int ilkNo, std::initializer_
         b->setProperty("Tag", deger);
         b->setCheckable(true);
         b->setChecked(deger == secili);
-        b->setMinimumWidth(26);
+        b->setFixedWidth(qMax(24, b->fontMetrics().horizontalAdvance(b->text()) + 10));
         grup->addButton(b, deger);
         satir->addWidget(b);
         if (deger == *degerler.begin()) l->setBuddy(b);
@@ -154,6 +154,7 @@ QWidget* TFAjanda::gunlukSayfasi() {
     GunlukPlan->setAcilirMenu(PopMenu);
 
     auto* alt = new QHBoxLayout;
+    alt->setSpacing(3);
     auto* dakikalar = degerDugmeleri(QStringLiteral("Dakika"), 1, {60, 30, 20, 15, 10, 5, 1},
                                      GunlukPlan->satirDakika(), alt, sayfa);
     alt->addSpacing(12);

@@ -317,7 +317,10 @@ void TFKasahar::FormResize() {
     LKasatop->setGeometry(y.lKasatopSol, kasaY, 145, satir);
     EKasatoplam->setGeometry(y.eKasatoplamSol, kasaY, 110, satir);
 
-    const int dugmeGenislik = 100;
+    // Wide enough for the longest caption in this desktop's font.
+    int dugmeGenislik = 100;
+    for (QPushButton* b : {BYeni, BDuzelt, BSil, BCikis})
+        dugmeGenislik = qMax(dugmeGenislik, b->sizeHint().width() + 4);
     int x = w - 4 * dugmeGenislik - 8;
     for (QPushButton* b : {BYeni, BDuzelt, BSil, BCikis}) {
         b->setGeometry(x, dugmeY, dugmeGenislik - 2, satir + 4);

@@ -113,8 +113,12 @@ SorguIzgara::SorguIzgara(Sorgu& sorgu, QList<SorguSutunu> sutunlar, QWidget* par
 }
 
 void SorguIzgara::genislikleriUygula() {
+    // Column widths are given for a small dialog font (five pixels a
+    // character); a desktop with a larger font widens them in proportion, so a
+    // date or an amount still fits its column.
+    const double olcek = qMax(1.0, fontMetrics().averageCharWidth() / 5.0);
     const QList<SorguSutunu>& s = model_->sutunlar();
-    for (int i = 0; i < s.size(); ++i) setColumnWidth(i, s[i].genislik);
+    for (int i = 0; i < s.size(); ++i) setColumnWidth(i, qRound(s[i].genislik * olcek));
 }
 
 bool SorguIzgara::bos() const {

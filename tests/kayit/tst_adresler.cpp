@@ -407,7 +407,9 @@ void TstAdresler::yerlesimSaklanir() {
     QSettings ayar(Yerlesim::DosyaYolu(QStringLiteral("Kovimaro")), QSettings::IniFormat);
     QVERIFY(ayar.childGroups().contains(QStringLiteral("Adresler")));
     TFAdresler w;
-    QCOMPARE(w.izgara()->columnWidth(2), 208);
+    // The design width (widened for a larger font) until the saved layout comes back on show.
+    QVERIFY(w.izgara()->columnWidth(2) >= 208);
+    QVERIFY(w.izgara()->columnWidth(2) != 301);
     w.show();
     QCOMPARE(w.izgara()->columnWidth(2), 301);
 }

@@ -378,6 +378,8 @@ QWidget* TFMainform::ModulAc(const QString& ad) {
     cerceve->setWindowTitle(w->windowTitle());
     cerceve->setWindowIcon(windowIcon());
     w->show();
+    // A window drawn larger than the frame starts at the frame's size.
+    cerceve->resize(cerceve->size().boundedTo(mdi_->viewport()->size()));
     cerceve->show();
     mdi_->setActiveSubWindow(cerceve);
     return w;
