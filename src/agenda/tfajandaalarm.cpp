@@ -108,18 +108,7 @@ TFAjandaalarm::TFAjandaalarm(QWidget* parent)
 }
 
 bool TFAjandaalarm::UyariSaatiDuzenle() {
-    QString saat = EUyarisaat->text();
-    QString dakika = EUyaridak->text();
-    int hatali = 0;
-    const QString hata = ::UyariSaatiDuzenle(saat, dakika, &hatali);
-    if (!hata.isEmpty()) {
-        HataPenceresi(hata);
-        (hatali == 1 ? EUyarisaat : EUyaridak)->setFocus();
-        return false;
-    }
-    EUyarisaat->setText(saat);
-    EUyaridak->setText(dakika);
-    return true;
+    return UyariKutulariniDuzenle(EUyarisaat, EUyaridak);
 }
 
 void TFAjandaalarm::showEvent(QShowEvent* olay) {

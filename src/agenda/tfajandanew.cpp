@@ -160,18 +160,7 @@ QString TFAjandanew::aciklama() const {
 }
 
 bool TFAjandanew::UyariSaatiDuzenle() {
-    QString saat = EUyarisaat->text();
-    QString dakika = EUyaridak->text();
-    int hatali = 0;
-    const QString hata = ::UyariSaatiDuzenle(saat, dakika, &hatali);
-    if (!hata.isEmpty()) {
-        HataPenceresi(hata);
-        (hatali == 1 ? EUyarisaat : EUyaridak)->setFocus();
-        return false;
-    }
-    EUyarisaat->setText(saat);
-    EUyaridak->setText(dakika);
-    return true;
+    return UyariKutulariniDuzenle(EUyarisaat, EUyaridak);
 }
 
 void TFAjandanew::showEvent(QShowEvent* olay) {

@@ -1,5 +1,9 @@
 #include "uyarisaati.h"
 
+#include <QLineEdit>
+
+#include "uygulama.h"
+
 namespace {
 
 // Fills in and checks one box; false when it is not a whole number.
@@ -32,4 +36,19 @@ QString UyariSaatiDuzenle(QString& saat, QString& dakika, int* hataliKutu) {
     saat = yeniSaat;
     dakika = yeniDakika;
     return QString();
+}
+
+bool UyariKutulariniDuzenle(QLineEdit* saatKutusu, QLineEdit* dakikaKutusu) {
+    QString saat = saatKutusu->text();
+    QString dakika = dakikaKutusu->text();
+    int hatali = 0;
+    const QString hata = UyariSaatiDuzenle(saat, dakika, &hatali);
+    if (!hata.isEmpty()) {
+        HataPenceresi(hata);
+        (hatali == 1 ? saatKutusu : dakikaKutusu)->setFocus();
+        return false;
+    }
+    saatKutusu->setText(saat);
+    dakikaKutusu->setText(dakika);
+    return true;
 }
