@@ -36,7 +36,7 @@ struct Sutun {
 };
 
 // Values: an invalid QVariant is NULL; text columns take QString; date columns
-// take QDateTime (wall time, any time spec) or a raw double; numbers take any
+// take QDateTime (wall time, any Qt::TimeSpec) or a raw double; numbers take any
 // number; Yes/No takes bool or 0/1.
 struct Tablo {
     QString ad;

@@ -16,7 +16,7 @@ namespace Jet {
 
 // One table read whole: column names as the file spells them, rows of values:
 // NULL -> invalid QVariant, text -> QString (empty text stays an empty, non-null QString),
-// Date/Time -> QDateTime (wall time as stored, in UTC spec so that no zone shifts it),
+// Date/Time -> QDateTime (wall time as stored, as Qt::UTC so that no zone shifts it),
 // integers -> qint64, floating point/currency -> double, boolean -> qint64 0/1.
 struct Tablo {
     QStringList sutunlar;
