@@ -98,12 +98,14 @@ Olcum calistir(const char* kendisi, const QString& klasor) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc >= 4 && std::strcmp(argv[1], "--cocuk") == 0) return cocuk(argc, argv, argv[2], argv[3]);
+    if (argc >= 4 && std::strcmp(argv[1], "--cocuk") == 0)
+        return cocuk(argc, argv, argv[2], argv[3]);
     setenv("QT_QPA_PLATFORM", "offscreen", 1);
     const int tur = argc > 1 ? std::max(1, std::atoi(argv[1])) : 5;
     QTemporaryDir ev;
     setenv("HOME", ev.path().toLocal8Bit().constData(), 1);
-    setenv("XDG_CONFIG_HOME", (ev.path() + QStringLiteral("/.config")).toLocal8Bit().constData(), 1);
+    setenv("XDG_CONFIG_HOME", (ev.path() + QStringLiteral("/.config")).toLocal8Bit().constData(),
+           1);
 
     std::vector<double> yeni, mevcut;
     long rss = 0;
@@ -118,10 +120,14 @@ int main(int argc, char** argv) {
         std::sort(v.begin(), v.end());
         return v[v.size() / 2];
     };
-    std::printf("start-up to idle in the tray, new data file:      median %.1f ms (min %.1f) over %d runs\n",
-                orta(yeni), *std::min_element(yeni.begin(), yeni.end()), tur);
-    std::printf("start-up to idle in the tray, existing data file: median %.1f ms (min %.1f) over %d runs\n",
-                orta(mevcut), *std::min_element(mevcut.begin(), mevcut.end()), tur);
+    std::printf(
+        "start-up to idle in the tray, new data file:      median %.1f ms (min %.1f) over %d "
+        "runs\n",
+        orta(yeni), *std::min_element(yeni.begin(), yeni.end()), tur);
+    std::printf(
+        "start-up to idle in the tray, existing data file: median %.1f ms (min %.1f) over %d "
+        "runs\n",
+        orta(mevcut), *std::min_element(mevcut.begin(), mevcut.end()), tur);
     std::printf("resident memory at rest: %.1f MB\n", rss / 1024.0);
     return 0;
 }

@@ -43,24 +43,24 @@ JetAktarim::Sonuc eskiDosyayiAktar(const QString& yol) {
 bool TDm::DataModuleCreate() {
     const QString yol = VeritabaniYolu();
     switch (eskiDosyayiAktar(yol)) {
-    case JetAktarim::Sonuc::YanlisParola:
-    case JetAktarim::Sonuc::Basarisiz:
-        UyariGoster(QStringLiteral("Veritabanı Açılamadı !.."), 10001);
-        return false;
-    case JetAktarim::Sonuc::JetDegil:
-    case JetAktarim::Sonuc::Aktarildi:
-        break;
+        case JetAktarim::Sonuc::YanlisParola:
+        case JetAktarim::Sonuc::Basarisiz:
+            UyariGoster(QStringLiteral("Veritabanı Açılamadı !.."), 10001);
+            return false;
+        case JetAktarim::Sonuc::JetDegil:
+        case JetAktarim::Sonuc::Aktarildi:
+            break;
     }
     if (!QFileInfo::exists(yol)) {
         switch (Veritabani::VeritabaniOlustur(DB_Zafo, Q_Temp, yol)) {
-        case Veritabani::OlusturmaSonucu::Olusturulamadi:
-            HataGoster(QStringLiteral("Veritabanı Oluşturulamadı !.."), 1);
-            break;
-        case Veritabani::OlusturmaSonucu::Acilamadi:
-            HataGoster(QStringLiteral("Veritabanı Açılamadı !.."), 1);
-            break;
-        case Veritabani::OlusturmaSonucu::Tamam:
-            break;
+            case Veritabani::OlusturmaSonucu::Olusturulamadi:
+                HataGoster(QStringLiteral("Veritabanı Oluşturulamadı !.."), 1);
+                break;
+            case Veritabani::OlusturmaSonucu::Acilamadi:
+                HataGoster(QStringLiteral("Veritabanı Açılamadı !.."), 1);
+                break;
+            case Veritabani::OlusturmaSonucu::Tamam:
+                break;
         }
         if (!QFileInfo::exists(yol)) return false;
     }

@@ -116,7 +116,9 @@ bool SaatAlani::bos() const {
     return true;
 }
 
-bool SaatAlani::eksik() const { return !bos() && !hasAcceptableInput(); }
+bool SaatAlani::eksik() const {
+    return !bos() && !hasAcceptableInput();
+}
 
 QTime SaatAlani::saat() const {
     if (bos() || eksik()) return QTime();
@@ -134,7 +136,8 @@ void SaatAlani::setSaat(const QTime& saat) {
 void SaatAlani::focusOutEvent(QFocusEvent* olay) {
     QLineEdit::focusOutEvent(olay);
     // A half-typed time is refused: the focus comes back until it is complete or emptied.
-    if (eksik() && olay->reason() != Qt::PopupFocusReason && olay->reason() != Qt::ActiveWindowFocusReason) {
+    if (eksik() && olay->reason() != Qt::PopupFocusReason &&
+        olay->reason() != Qt::ActiveWindowFocusReason) {
         QTimer::singleShot(0, this, [this] {
             setFocus(Qt::OtherFocusReason);
             setStyleSheet(QStringLiteral("SaatAlani { background: #ffd0d0; }"));

@@ -20,8 +20,8 @@ public:
     QDate tarih() const;  // null when empty or not a date
     void setTarih(const QDate& gun);
     // The date rule, both ways.
-    QDate kayitDegeri() const;              // empty -> the zero date
-    void kayittanYukle(const QDate& gun);   // the zero date -> empty
+    QDate kayitDegeri() const;             // empty -> the zero date
+    void kayittanYukle(const QDate& gun);  // the zero date -> empty
     bool bos() const { return !tarih().isValid(); }
 
 signals:

@@ -14,9 +14,15 @@ QList<int>& kuyruk() {
 }
 }  // namespace
 
-void Etkinlestir(bool acik) { etkin = acik; }
-bool Etkin() { return etkin; }
-void CevapEkle(int cevap) { kuyruk().append(cevap); }
+void Etkinlestir(bool acik) {
+    etkin = acik;
+}
+bool Etkin() {
+    return etkin;
+}
+void CevapEkle(int cevap) {
+    kuyruk().append(cevap);
+}
 QList<Kayit>& Gosterilenler() {
     static QList<Kayit> liste;
     return liste;

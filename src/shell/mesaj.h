@@ -22,9 +22,9 @@ void UyariGoster(const QString& metin, int numara);
 int SilonayGoster(QWidget* sahip = nullptr);
 
 // The platform's plain message box; returns the button pressed.
-QMessageBox::StandardButton DuzMesaj(const QString& metin,
-                                     QMessageBox::StandardButtons dugmeler = QMessageBox::Ok,
-                                     QMessageBox::StandardButton varsayilan = QMessageBox::NoButton);
+QMessageBox::StandardButton DuzMesaj(
+    const QString& metin, QMessageBox::StandardButtons dugmeler = QMessageBox::Ok,
+    QMessageBox::StandardButton varsayilan = QMessageBox::NoButton);
 
 // Tests answer the dialogs in advance and read what was shown; no dialog opens
 // while the seam is on.

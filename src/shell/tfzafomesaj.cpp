@@ -31,7 +31,8 @@ QPushButton* buyukDugme(const QString& ad, const QString& baslik) {
     return d;
 }
 
-QWidget* sayfa(const QString& ad, QPlainTextEdit* alan, std::initializer_list<QPushButton*> dugmeler) {
+QWidget* sayfa(const QString& ad, QPlainTextEdit* alan,
+               std::initializer_list<QPushButton*> dugmeler) {
     auto* s = new QWidget;
     s->setObjectName(ad);
     auto* dikey = new QVBoxLayout(s);
@@ -54,7 +55,8 @@ TFZafoMesaj::TFZafoMesaj(QWidget* parent)
     setModal(true);
 
     const QString lacivert = QStringLiteral("rgb(165, 202, 248)");
-    HataMesaj = mesajAlani(QStringLiteral("HataMesaj"), QStringLiteral("white"), QStringLiteral("#800000"));
+    HataMesaj =
+        mesajAlani(QStringLiteral("HataMesaj"), QStringLiteral("white"), QStringLiteral("#800000"));
     Uyarimesaj = mesajAlani(QStringLiteral("Uyarimesaj"), QStringLiteral("black"), lacivert);
     OnayMesaj = mesajAlani(QStringLiteral("OnayMesaj"), QStringLiteral("black"), lacivert);
     BHata = buyukDugme(QStringLiteral("BHata"), QStringLiteral("Tamam"));
@@ -90,26 +92,26 @@ void TFZafoMesaj::hazirla(const QString& metin, int tur, bool gorunur1, bool gor
     numara_ = numara;
     varsayilan_ = varsayilan;
     switch (tur) {
-    case 1:
-    case 4:
-        HataMesaj->setPlainText(metin);
-        break;
-    case 2:
-        // A warning may name its button ("Devam"); otherwise it reads "Tamam".
-        if (!baslik1.isEmpty()) BUyari->setText(baslik1);
-        Uyarimesaj->setPlainText(metin);
-        break;
-    case 3:
-        gorunur_[0] = gorunur1;
-        gorunur_[1] = gorunur2;
-        gorunur_[2] = gorunur3;
-        Bonay1->setText(baslik1);
-        BOnay2->setText(baslik2);
-        BOnay3->setText(baslik3);
-        OnayMesaj->setPlainText(metin);
-        break;
-    default:
-        break;
+        case 1:
+        case 4:
+            HataMesaj->setPlainText(metin);
+            break;
+        case 2:
+            // A warning may name its button ("Devam"); otherwise it reads "Tamam".
+            if (!baslik1.isEmpty()) BUyari->setText(baslik1);
+            Uyarimesaj->setPlainText(metin);
+            break;
+        case 3:
+            gorunur_[0] = gorunur1;
+            gorunur_[1] = gorunur2;
+            gorunur_[2] = gorunur3;
+            Bonay1->setText(baslik1);
+            BOnay2->setText(baslik2);
+            BOnay3->setText(baslik3);
+            OnayMesaj->setPlainText(metin);
+            break;
+        default:
+            break;
     }
 }
 
@@ -119,33 +121,33 @@ void TFZafoMesaj::showEvent(QShowEvent* olay) {
     for (int i = 0; i < Sayfalar->count(); ++i) Sayfalar->setTabVisible(i, false);
     QWidget* odak = nullptr;
     switch (tur_) {
-    case 1:
-        Sayfalar->setTabVisible(0, true);
-        Sayfalar->setCurrentWidget(SHata);
-        odak = BHata;
-        break;
-    case 2:
-        Sayfalar->setTabVisible(1, true);
-        Sayfalar->setCurrentWidget(SUyari);
-        odak = BUyari;
-        break;
-    case 3: {
-        Sayfalar->setTabVisible(2, true);
-        Sayfalar->setCurrentWidget(SDialog);
-        Bonay1->setVisible(gorunur_[0]);
-        BOnay2->setVisible(gorunur_[1]);
-        BOnay3->setVisible(gorunur_[2]);
-        QPushButton* dugmeler[3] = {Bonay1, BOnay2, BOnay3};
-        if (varsayilan_ >= 1 && varsayilan_ <= 3) odak = dugmeler[varsayilan_ - 1];
-        break;
-    }
-    case 4:
-        Sayfalar->setTabVisible(0, true);
-        Sayfalar->setCurrentWidget(SHata);
-        odak = HataMesaj;
-        break;
-    default:
-        break;
+        case 1:
+            Sayfalar->setTabVisible(0, true);
+            Sayfalar->setCurrentWidget(SHata);
+            odak = BHata;
+            break;
+        case 2:
+            Sayfalar->setTabVisible(1, true);
+            Sayfalar->setCurrentWidget(SUyari);
+            odak = BUyari;
+            break;
+        case 3: {
+            Sayfalar->setTabVisible(2, true);
+            Sayfalar->setCurrentWidget(SDialog);
+            Bonay1->setVisible(gorunur_[0]);
+            BOnay2->setVisible(gorunur_[1]);
+            BOnay3->setVisible(gorunur_[2]);
+            QPushButton* dugmeler[3] = {Bonay1, BOnay2, BOnay3};
+            if (varsayilan_ >= 1 && varsayilan_ <= 3) odak = dugmeler[varsayilan_ - 1];
+            break;
+        }
+        case 4:
+            Sayfalar->setTabVisible(0, true);
+            Sayfalar->setCurrentWidget(SHata);
+            odak = HataMesaj;
+            break;
+        default:
+            break;
     }
     if (odak) odak->setFocus(Qt::OtherFocusReason);
 }
@@ -181,10 +183,12 @@ TFSilonay::TFSilonay(QWidget* parent)
     setWindowTitle(QStringLiteral("Lüfen Onaylayınız ..."));
     setFixedSize(461, 212);
     setModal(true);
-    auto* yazi = new QLabel(QStringLiteral("Bu Kaydı Silmek \nİstediğinize\nEmin misiniz ?.."), this);
+    auto* yazi =
+        new QLabel(QStringLiteral("Bu Kaydı Silmek \nİstediğinize\nEmin misiniz ?.."), this);
     yazi->setObjectName(QStringLiteral("Label1"));
     yazi->setAlignment(Qt::AlignCenter);
-    yazi->setStyleSheet(QStringLiteral("QLabel { color: black; font-weight: bold; font-size: 24px; }"));
+    yazi->setStyleSheet(
+        QStringLiteral("QLabel { color: black; font-weight: bold; font-size: 24px; }"));
     auto* BSil = new QPushButton(QStringLiteral("Evet Sil "), this);
     BSil->setObjectName(QStringLiteral("BSil"));
     auto* Biptal = new QPushButton(QStringLiteral("Hayır Kaydı Silme"), this);

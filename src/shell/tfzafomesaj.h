@@ -15,8 +15,8 @@ public:
     explicit TFZafoMesaj(QWidget* parent = nullptr);
 
     void hazirla(const QString& metin, int tur, bool gorunur1, bool gorunur2, bool gorunur3,
-                 const QString& baslik1, const QString& baslik2, const QString& baslik3,
-                 int numara, int varsayilan);
+                 const QString& baslik1, const QString& baslik2, const QString& baslik3, int numara,
+                 int varsayilan);
 
 protected:
     void showEvent(QShowEvent* olay) override;

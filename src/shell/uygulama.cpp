@@ -20,7 +20,9 @@ void HataPenceresi(const QString& metin) {
     kutu.exec();
 }
 
-Uygulama::Uygulama(int& argc, char** argv) : QApplication(argc, argv) { TurkceKur(); }
+Uygulama::Uygulama(int& argc, char** argv) : QApplication(argc, argv) {
+    TurkceKur();
+}
 
 void Uygulama::TurkceKur() {
     QLocale::setDefault(Turkce::Yerel());

@@ -28,7 +28,9 @@ qint64 say(Sorgu& q, const char* tablo) {
 }
 }  // namespace
 
-void AcmaYoluAyarla(std::function<void(const QString&)> ac) { acmaYolu() = std::move(ac); }
+void AcmaYoluAyarla(std::function<void(const QString&)> ac) {
+    acmaYolu() = std::move(ac);
+}
 
 QString KullanimSayilari(Baglanti& db, Sorgu& q) {
     if (!db.Connected()) Sessizce([&] { db.Open(); });
@@ -46,6 +48,8 @@ void WebSayfasiAc(Baglanti& db, Sorgu& q, const QString& sayfa, const QString& s
     acmaYolu()(adres);
 }
 
-void AnaSayfaAc() { acmaYolu()(QLatin1String(kSiteAdresi)); }
+void AnaSayfaAc() {
+    acmaYolu()(QLatin1String(kSiteAdresi));
+}
 
 }  // namespace Web

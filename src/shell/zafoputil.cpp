@@ -12,7 +12,9 @@
 
 #include "veritabani.h"
 
-QString RastgeleAnahtar() { return Veritabani::RastgeleAnahtar(); }
+QString RastgeleAnahtar() {
+    return Veritabani::RastgeleAnahtar();
+}
 
 QString OtomatikBaslatDosyasi(const QString& degerAdi) {
     const QString ayarlar = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
@@ -55,7 +57,9 @@ void OtomatikBaslat(const QString& degerAdi, const QString& komut) {
     if (!dosya.commit()) throw std::runtime_error("autostart entry cannot be written");
 }
 
-QString BilgisayarAdi() { return QSysInfo::machineHostName(); }
+QString BilgisayarAdi() {
+    return QSysInfo::machineHostName();
+}
 
 QString KullaniciAdi() {
     if (const passwd* pw = ::getpwuid(::getuid())) return QString::fromLocal8Bit(pw->pw_name);

@@ -14,21 +14,27 @@ namespace {
 // The file keeps its texts in UTF-8: comparing them as they are spares a
 // conversion for every comparison of a sort.
 int turkceHarmanla(void*, int uzA, const void* a, int uzB, const void* b) {
-    return Turkce::KarsilastirUtf8(static_cast<const char*>(a), uzA, static_cast<const char*>(b), uzB);
+    return Turkce::KarsilastirUtf8(static_cast<const char*>(a), uzA, static_cast<const char*>(b),
+                                   uzB);
 }
 
-QString sqliteHatasi(sqlite3* db) { return QString::fromUtf8(sqlite3_errmsg(db)); }
+QString sqliteHatasi(sqlite3* db) {
+    return QString::fromUtf8(sqlite3_errmsg(db));
+}
 
 }  // namespace
 
-Baglanti::~Baglanti() { Close(); }
+Baglanti::~Baglanti() {
+    Close();
+}
 
 void Baglanti::Open() {
     if (db_) return;
     sqlite3* db = nullptr;
     const QByteArray yol = QFile::encodeName(yol_);
     // One thread uses the connection: SQLite need not lock it for every call.
-    int rc = sqlite3_open_v2(yol.constData(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX, nullptr);
+    int rc =
+        sqlite3_open_v2(yol.constData(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX, nullptr);
     if (rc != SQLITE_OK) {
         QString hata = db ? sqliteHatasi(db) : QStringLiteral("bellek yetersiz");
         sqlite3_close(db);
@@ -45,9 +51,10 @@ void Baglanti::Open() {
     sqlite3_busy_timeout(db, 5000);
     // Sorting a whole list (every contact in Turkish order) stays in memory
     // instead of spilling to temporary files.
-    sqlite3_exec(db, "PRAGMA temp_store = MEMORY; PRAGMA cache_size = -32768", nullptr, nullptr, nullptr);
-    sqlite3_create_collation_v2(db, Turkce::kHarmanlama, SQLITE_UTF8, nullptr,
-                                turkceHarmanla, nullptr);
+    sqlite3_exec(db, "PRAGMA temp_store = MEMORY; PRAGMA cache_size = -32768", nullptr, nullptr,
+                 nullptr);
+    sqlite3_create_collation_v2(db, Turkce::kHarmanlama, SQLITE_UTF8, nullptr, turkceHarmanla,
+                                nullptr);
     db_ = db;
 }
 
@@ -85,4 +92,3 @@ void Baglanti::Calistir(const QString& sql) {
         throw DbHatasi(m);
     }
 }
-

@@ -7,12 +7,24 @@ namespace Sema {
 const std::vector<SemaTablo>& Tablolar() {
     static const std::vector<SemaTablo> tablolar = {
         {"Adresler",
-         {{"Sirano", "Autoincrement"}, {"Ad", "String(25)"},       {"Soyad", "String(25)"},
-          {"Sirket", "String(50)"},    {"Adres1", "String(50)"},   {"Adres2", "String(50)"},
-          {"Adres3", "String(50)"},    {"Semt", "String(25)"},     {"Sehir", "String(25)"},
-          {"Telefon1", "String(15)"},  {"Telefon2", "String(15)"}, {"Faks", "String(15)"},
-          {"Gsm", "String(15)"},       {"Eposta", "String(50)"},   {"Dogumtarihi", "Date"},
-          {"Notlar", "String(175)"},   {"Ozeltarih", "Date"},      {"Web", "String(50)"},
+         {{"Sirano", "Autoincrement"},
+          {"Ad", "String(25)"},
+          {"Soyad", "String(25)"},
+          {"Sirket", "String(50)"},
+          {"Adres1", "String(50)"},
+          {"Adres2", "String(50)"},
+          {"Adres3", "String(50)"},
+          {"Semt", "String(25)"},
+          {"Sehir", "String(25)"},
+          {"Telefon1", "String(15)"},
+          {"Telefon2", "String(15)"},
+          {"Faks", "String(15)"},
+          {"Gsm", "String(15)"},
+          {"Eposta", "String(50)"},
+          {"Dogumtarihi", "Date"},
+          {"Notlar", "String(175)"},
+          {"Ozeltarih", "Date"},
+          {"Web", "String(50)"},
           {"Keyvalue", "String(20)"}}},
         {"Ajanda",
          {{"Sirano", "Autoincrement"},
@@ -118,7 +130,8 @@ QStringList IndeksKomutlari() {
         // The cash book sums every earlier day's amounts: with the amounts in
         // the index those sums never touch the table itself.
         QStringLiteral("DROP INDEX IF EXISTS Kasahar_Tarih"),
-        QStringLiteral("CREATE INDEX IF NOT EXISTS Kasahar_TarihTutar ON Kasahar (Tarih, Giren, Cikan)"),
+        QStringLiteral(
+            "CREATE INDEX IF NOT EXISTS Kasahar_TarihTutar ON Kasahar (Tarih, Giren, Cikan)"),
     };
 }
 

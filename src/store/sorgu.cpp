@@ -15,24 +15,26 @@ QString anahtar(const QString& ad) {
 
 void bagla(sqlite3_stmt* st, int i, const QVariant& v) {
     switch (v.typeId()) {
-    case QMetaType::UnknownType:
-        sqlite3_bind_null(st, i);
-        break;
-    case QMetaType::LongLong:
-    case QMetaType::Int:
-        sqlite3_bind_int64(st, i, v.toLongLong());
-        break;
-    case QMetaType::Double:
-        sqlite3_bind_double(st, i, v.toDouble());
-        break;
-    default: {
-        const QString s = v.toString();
-        sqlite3_bind_text16(st, i, s.utf16(), static_cast<int>(s.size() * 2), SQLITE_TRANSIENT);
-    }
+        case QMetaType::UnknownType:
+            sqlite3_bind_null(st, i);
+            break;
+        case QMetaType::LongLong:
+        case QMetaType::Int:
+            sqlite3_bind_int64(st, i, v.toLongLong());
+            break;
+        case QMetaType::Double:
+            sqlite3_bind_double(st, i, v.toDouble());
+            break;
+        default: {
+            const QString s = v.toString();
+            sqlite3_bind_text16(st, i, s.utf16(), static_cast<int>(s.size() * 2), SQLITE_TRANSIENT);
+        }
     }
 }
 
-int ikiHane(const QChar* p) { return (p[0].unicode() - '0') * 10 + (p[1].unicode() - '0'); }
+int ikiHane(const QChar* p) {
+    return (p[0].unicode() - '0') * 10 + (p[1].unicode() - '0');
+}
 
 }  // namespace
 
@@ -54,7 +56,9 @@ void Sorgu::clearSql() {
     parametreler_.clear();
 }
 
-void Sorgu::addSql(const QString& satir) { satirlar_.append(satir); }
+void Sorgu::addSql(const QString& satir) {
+    satirlar_.append(satir);
+}
 
 void Sorgu::setSql(const QString& metin) {
     clearSql();
@@ -88,7 +92,8 @@ QDateTime Sorgu::tarihOku(const QVariant& deger) {
 }
 
 void Sorgu::paramDate(const QString& ad, const QDate& gun) {
-    parametreler_.insert(anahtar(ad), tarihMetni(QDateTime(gun.isValid() ? gun : Zaman::SifirTarih(), QTime(0, 0))));
+    parametreler_.insert(
+        anahtar(ad), tarihMetni(QDateTime(gun.isValid() ? gun : Zaman::SifirTarih(), QTime(0, 0))));
 }
 
 void Sorgu::paramTime(const QString& ad, const QTime& saat) {
@@ -101,7 +106,8 @@ void Sorgu::paramDateTime(const QString& ad, const QDateTime& an) {
 
 void Sorgu::paramText(const QString& ad, const QString& metin) {
     // An empty text is stored as empty text, not NULL.
-    parametreler_.insert(anahtar(ad), QVariant(metin.isNull() ? QString(QLatin1String("")) : metin));
+    parametreler_.insert(anahtar(ad),
+                         QVariant(metin.isNull() ? QString(QLatin1String("")) : metin));
 }
 
 void Sorgu::paramInt(const QString& ad, qint64 sayi) {
@@ -112,15 +118,17 @@ void Sorgu::paramFloat(const QString& ad, double sayi) {
     parametreler_.insert(anahtar(ad), QVariant(sayi));
 }
 
-void Sorgu::paramNull(const QString& ad) { parametreler_.insert(anahtar(ad), QVariant()); }
+void Sorgu::paramNull(const QString& ad) {
+    parametreler_.insert(anahtar(ad), QVariant());
+}
 
 void Sorgu::calistir(bool satirlarAl) {
     sqlite3* db = baglanti_->handle();
     if (!db) throw DbHatasi(QStringLiteral("Veritabanı bağlantısı açık değil."));
     const QString metin = sql();
     sqlite3_stmt* st = nullptr;
-    int rc = sqlite3_prepare16_v2(db, metin.utf16(), static_cast<int>(metin.size() * 2), &st,
-                                  nullptr);
+    int rc =
+        sqlite3_prepare16_v2(db, metin.utf16(), static_cast<int>(metin.size() * 2), &st, nullptr);
     if (rc != SQLITE_OK) {
         QString hata = QString::fromUtf8(sqlite3_errmsg(db));
         sqlite3_finalize(st);
@@ -148,34 +156,36 @@ void Sorgu::calistir(bool satirlarAl) {
             const QString ad = QString::fromUtf8(sqlite3_column_name(st, i));
             sutunlar_.append(ad);
             const QString k = ad.toLower();
-            if (!sutunIndeksi_.contains(k)) sutunIndeksi_.insert(k, i);  // the first of equal names wins
+            if (!sutunIndeksi_.contains(k))
+                sutunIndeksi_.insert(k, i);  // the first of equal names wins
         }
         while ((rc = sqlite3_step(st)) == SQLITE_ROW) {
             for (int i = 0; i < sutunSayisi; ++i) {
                 Hucre h;
                 h.tip = sqlite3_column_type(st, i);
                 switch (h.tip) {
-                case SQLITE_INTEGER:
-                    h.tam = sqlite3_column_int64(st, i);
-                    break;
-                case SQLITE_FLOAT:
-                    h.ondalik = sqlite3_column_double(st, i);
-                    break;
-                case SQLITE_TEXT:
-                case SQLITE_BLOB: {
-                    // The file keeps UTF-8: the bytes are kept as they are and
-                    // turned into text only when a cell is read.
-                    const char* p = h.tip == SQLITE_TEXT
-                                        ? reinterpret_cast<const char*>(sqlite3_column_text(st, i))
-                                        : static_cast<const char*>(sqlite3_column_blob(st, i));
-                    h.uzunluk = sqlite3_column_bytes(st, i);
-                    h.konum = metinler_.size();
-                    metinler_.append(p, h.uzunluk);
-                    break;
-                }
-                default:
-                    h.tip = SQLITE_NULL;
-                    h.tam = 0;
+                    case SQLITE_INTEGER:
+                        h.tam = sqlite3_column_int64(st, i);
+                        break;
+                    case SQLITE_FLOAT:
+                        h.ondalik = sqlite3_column_double(st, i);
+                        break;
+                    case SQLITE_TEXT:
+                    case SQLITE_BLOB: {
+                        // The file keeps UTF-8: the bytes are kept as they are and
+                        // turned into text only when a cell is read.
+                        const char* p =
+                            h.tip == SQLITE_TEXT
+                                ? reinterpret_cast<const char*>(sqlite3_column_text(st, i))
+                                : static_cast<const char*>(sqlite3_column_blob(st, i));
+                        h.uzunluk = sqlite3_column_bytes(st, i);
+                        h.konum = metinler_.size();
+                        metinler_.append(p, h.uzunluk);
+                        break;
+                    }
+                    default:
+                        h.tip = SQLITE_NULL;
+                        h.tam = 0;
                 }
                 hucreler_.push_back(h);
             }
@@ -200,29 +210,35 @@ void Sorgu::calistir(bool satirlarAl) {
     }
 }
 
-void Sorgu::Open() { calistir(true); }
+void Sorgu::Open() {
+    calistir(true);
+}
 
 int Sorgu::Execute() {
     calistir(false);
     return sqlite3_changes(baglanti_->handle());
 }
 
-void Sorgu::Requery() { calistir(true); }
+void Sorgu::Requery() {
+    calistir(true);
+}
 
-int Sorgu::sutunNo(const QString& ad) const { return sutunIndeksi_.value(ad.toLower(), -1); }
+int Sorgu::sutunNo(const QString& ad) const {
+    return sutunIndeksi_.value(ad.toLower(), -1);
+}
 
 QVariant Sorgu::degeri(const Hucre& h) const {
     switch (h.tip) {
-    case SQLITE_INTEGER:
-        return QVariant(h.tam);
-    case SQLITE_FLOAT:
-        return QVariant(h.ondalik);
-    case SQLITE_TEXT:
-        return QVariant(QString::fromUtf8(metinler_.constData() + h.konum, h.uzunluk));
-    case SQLITE_BLOB:
-        return QVariant(QByteArray(metinler_.constData() + h.konum, h.uzunluk));
-    default:
-        return QVariant();
+        case SQLITE_INTEGER:
+            return QVariant(h.tam);
+        case SQLITE_FLOAT:
+            return QVariant(h.ondalik);
+        case SQLITE_TEXT:
+            return QVariant(QString::fromUtf8(metinler_.constData() + h.konum, h.uzunluk));
+        case SQLITE_BLOB:
+            return QVariant(QByteArray(metinler_.constData() + h.konum, h.uzunluk));
+        default:
+            return QVariant();
     }
 }
 
@@ -258,13 +274,21 @@ QString Sorgu::fieldText(const QString& ad) const {
     return v.toString();
 }
 
-QDateTime Sorgu::fieldDateTime(const QString& ad) const { return tarihOku(alan(ad)); }
+QDateTime Sorgu::fieldDateTime(const QString& ad) const {
+    return tarihOku(alan(ad));
+}
 
-QDate Sorgu::fieldDate(const QString& ad) const { return fieldDateTime(ad).date(); }
+QDate Sorgu::fieldDate(const QString& ad) const {
+    return fieldDateTime(ad).date();
+}
 
-bool Sorgu::fieldIsNull(const QString& ad) const { return alan(ad).isNull(); }
+bool Sorgu::fieldIsNull(const QString& ad) const {
+    return alan(ad).isNull();
+}
 
-QVariant Sorgu::value(const QString& ad) const { return alan(ad); }
+QVariant Sorgu::value(const QString& ad) const {
+    return alan(ad);
+}
 
 void Sorgu::First() {
     imlec_ = satirSayisi_ > 0 ? 0 : -1;
@@ -298,8 +322,12 @@ void Sorgu::Prior() {
     }
 }
 
-bool Sorgu::Eof() const { return eof_; }
-bool Sorgu::Bof() const { return bof_; }
+bool Sorgu::Eof() const {
+    return eof_;
+}
+bool Sorgu::Bof() const {
+    return bof_;
+}
 
 void Sorgu::setRecNo(int satir) {
     if (satirSayisi_ == 0) return;

@@ -38,7 +38,8 @@ public:
     HizliSira() {
         sira_.fill(0);
         sira_[' '] = 1;
-        for (char r = '0'; r <= '9'; ++r) sira_[static_cast<uchar>(r)] = static_cast<quint8>(10 + (r - '0'));
+        for (char r = '0'; r <= '9'; ++r)
+            sira_[static_cast<uchar>(r)] = static_cast<quint8>(10 + (r - '0'));
         const char16_t kucuk[] = u"abcçdefgğhıijklmnoöpqrsştuüvwxyz";
         const char16_t buyuk[] = u"ABCÇDEFGĞHIİJKLMNOÖPQRSŞTUÜVWXYZ";
         for (int i = 0; kucuk[i]; ++i) {
@@ -123,7 +124,9 @@ int KarsilastirUtf8(const char* a, int uzA, const char* b, int uzB) {
     return 0;
 }
 
-bool Esit(QStringView a, QStringView b) { return Karsilastir(a, b) == 0; }
+bool Esit(QStringView a, QStringView b) {
+    return Karsilastir(a, b) == 0;
+}
 
 QString Tarih(const QDate& gun) {
     if (!gun.isValid() || gun == Zaman::SifirTarih()) return QString();

@@ -48,8 +48,12 @@ void indeksler(Sorgu& q) {
 
 }  // namespace
 
-QString UzunSaat() { return Zaman::SuAn().toString(QStringLiteral("HH:mm:ss")); }
-QString KisaSaat() { return Zaman::SuAn().toString(QStringLiteral("HH:mm")); }
+QString UzunSaat() {
+    return Zaman::SuAn().toString(QStringLiteral("HH:mm:ss"));
+}
+QString KisaSaat() {
+    return Zaman::SuAn().toString(QStringLiteral("HH:mm"));
+}
 
 QString RastgeleAnahtar() {
     // The system's random source: two keys made in the same instant still differ.
@@ -159,8 +163,7 @@ void VeritabaniGuncelle(Baglanti& db, Sorgu& q, int surum) {
         sutunlarEkle(q, "params", {{"kulisim", "String(30)"}, {"kulsirket", "String(30)"}});
     if (surum < 39) tabloOlustur(q, "Sadres");
     if (surum < 42) sutunlarEkle(q, "params", {{"gunyontem", "Integer"}});
-    if (surum < 43)
-        sutunlarEkle(q, "adresler", {{"ozeltarih", "Date"}, {"notlar", "String(175)"}});
+    if (surum < 43) sutunlarEkle(q, "adresler", {{"ozeltarih", "Date"}, {"notlar", "String(175)"}});
     if (surum < 44) {
         sutunlarEkle(q, "params", {{"ftpdeneme", "Integer"}});
         tek(q, QStringLiteral("Update params Set ftpdeneme=0"));
@@ -177,9 +180,9 @@ void VeritabaniGuncelle(Baglanti& db, Sorgu& q, int surum) {
                       {"Keyvalue", "String(20)"}});
         q.Close();
         q.clearSql();
-        q.addSql(QStringLiteral(
-            "Update params Set kolmod=0, kurtarih=:kurtarih, kursaat=:kursaat, "
-            "sonbiltarih=:sonbiltarih, sonbilsaat=:sonbilsaat, keyvalue=:keyvalue"));
+        q.addSql(
+            QStringLiteral("Update params Set kolmod=0, kurtarih=:kurtarih, kursaat=:kursaat, "
+                           "sonbiltarih=:sonbiltarih, sonbilsaat=:sonbilsaat, keyvalue=:keyvalue"));
         q.paramDate(QStringLiteral("kurtarih"), Zaman::Bugun());
         q.paramText(QStringLiteral("kursaat"), KisaSaat());
         q.paramDate(QStringLiteral("sonbiltarih"), Zaman::Bugun());

@@ -16,18 +16,30 @@ QDateTime Simdi() {
     return QDateTime::currentDateTime();
 }
 
-QDate Bugun() { return Simdi().date(); }
-QTime SuAn() { return Simdi().time(); }
+QDate Bugun() {
+    return Simdi().date();
+}
+QTime SuAn() {
+    return Simdi().time();
+}
 
-void Ayarla(const QDateTime& an) { sabitAn() = an; }
+void Ayarla(const QDateTime& an) {
+    sabitAn() = an;
+}
 
 void Ilerlet(qint64 saniye) {
     if (sabitAn()) *sabitAn() = sabitAn()->addSecs(saniye);
 }
 
-void Serbest() { sabitAn().reset(); }
+void Serbest() {
+    sabitAn().reset();
+}
 
-QDate SifirTarih() { return QDate(1899, 12, 30); }
-QDateTime SifirTarihSaat() { return QDateTime(SifirTarih(), QTime(0, 0)); }
+QDate SifirTarih() {
+    return QDate(1899, 12, 30);
+}
+QDateTime SifirTarihSaat() {
+    return QDateTime(SifirTarih(), QTime(0, 0));
+}
 
 }  // namespace Zaman

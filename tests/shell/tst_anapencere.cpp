@@ -1,7 +1,6 @@
-#include <QtTest>
-
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QtTest>
 
 #include "jetfikstur.h"
 #include "mesaj.h"
@@ -218,7 +217,8 @@ void TstAnaPencere::kullaniciAdlariBirlikteYazilir() {
     {
         TDm dm(dizin.path());
         QVERIFY(dm.DataModuleCreate());
-        dm.Q_Temp.setSql(QStringLiteral("Update Params Set Bilginame='eski-makine', Kullanici=NULL"));
+        dm.Q_Temp.setSql(
+            QStringLiteral("Update Params Set Bilginame='eski-makine', Kullanici=NULL"));
         dm.Q_Temp.Execute();
     }
     TDm dm(dizin.path());
@@ -240,9 +240,7 @@ void TstAnaPencere::otomatikBaslatHatasiKaydedilir() {
     const QString engel = dizin.filePath(QStringLiteral("engel"));
     QFile(engel).open(QIODevice::WriteOnly);
     qputenv("XDG_CONFIG_HOME", engel.toUtf8());
-    {
-        TFMainform pencere(dm, true);
-    }
+    { TFMainform pencere(dm, true); }
     qputenv("XDG_CONFIG_HOME", onceki);
     dm.DB_Zafo.Open();
     dm.Q_Temp.setSql(QStringLiteral("Select * From Hatalog"));
@@ -250,7 +248,8 @@ void TstAnaPencere::otomatikBaslatHatasiKaydedilir() {
     QCOMPARE(dm.Q_Temp.RecordCount(), 1);
     QCOMPARE(dm.Q_Temp.fieldInt(QStringLiteral("Hatano")), 5);
     QCOMPARE(dm.Q_Temp.fieldText(QStringLiteral("Procname")), QStringLiteral("MainFormCreate"));
-    QCOMPARE(dm.Q_Temp.fieldText(QStringLiteral("Mesaj")), QStringLiteral("Registry update yapılamadı."));
+    QCOMPARE(dm.Q_Temp.fieldText(QStringLiteral("Mesaj")),
+             QStringLiteral("Registry update yapılamadı."));
 }
 
 void TstAnaPencere::zamanlayiciAlarmKontroluYapar() {

@@ -1,8 +1,7 @@
-#include <QtTest>
-
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTabWidget>
+#include <QtTest>
 
 #include "mesaj.h"
 #include "tfzafomesaj.h"
@@ -58,14 +57,15 @@ private slots:
 };
 
 void TstMesaj::uyariEnterIleKapanir() {
-    const int cevap = dialogla([] {
-                                   return MesajGoster(QStringLiteral("Uyarı metni"), 2, true, true, true,
-                                                      QString(), QString(), QString(), 0, 1);
-                               },
-                               [](QDialog* d) {
-                                   sonDurum = durum(d);
-                                   QTest::keyClick(d->focusWidget(), Qt::Key_Return);
-                               });
+    const int cevap = dialogla(
+        [] {
+            return MesajGoster(QStringLiteral("Uyarı metni"), 2, true, true, true, QString(),
+                               QString(), QString(), 0, 1);
+        },
+        [](QDialog* d) {
+            sonDurum = durum(d);
+            QTest::keyClick(d->focusWidget(), Qt::Key_Return);
+        });
     QCOMPARE(cevap, 1);
     QCOMPARE(sonDurum.baslik, QStringLiteral("Mesaj Ekranı (0) ..."));
     QCOMPARE(sonDurum.gorunenSekme, 1);
@@ -99,16 +99,17 @@ void TstMesaj::soruEscIptal() {
 }
 
 void TstMesaj::hataEscIleKapanmaz() {
-    const int cevap = dialogla([] {
-                                   return MesajGoster(QStringLiteral("Hata"), 1, true, true, true,
-                                                      QString(), QString(), QString(), 1, 1);
-                               },
-                               [](QDialog* d) {
-                                   QTest::keyClick(d->focusWidget(), Qt::Key_Escape);
-                                   QVERIFY(d->isVisible());
-                                   sonDurum = durum(d);
-                                   d->findChild<QPushButton*>(QStringLiteral("BHata"))->click();
-                               });
+    const int cevap = dialogla(
+        [] {
+            return MesajGoster(QStringLiteral("Hata"), 1, true, true, true, QString(), QString(),
+                               QString(), 1, 1);
+        },
+        [](QDialog* d) {
+            QTest::keyClick(d->focusWidget(), Qt::Key_Escape);
+            QVERIFY(d->isVisible());
+            sonDurum = durum(d);
+            d->findChild<QPushButton*>(QStringLiteral("BHata"))->click();
+        });
     QCOMPARE(cevap, 1);
     QCOMPARE(sonDurum.gorunenSekme, 0);
 }
@@ -116,8 +117,8 @@ void TstMesaj::hataEscIleKapanmaz() {
 void TstMesaj::metinOdakliHataEnterIleKapanmaz() {
     const int cevap = dialogla(
         [] {
-            return MesajGoster(QStringLiteral("Uzun hata"), 4, true, true, true, QString(), QString(),
-                               QString(), 0, 1);
+            return MesajGoster(QStringLiteral("Uzun hata"), 4, true, true, true, QString(),
+                               QString(), QString(), 0, 1);
         },
         [](QDialog* d) {
             sonDurum = durum(d);
@@ -141,9 +142,9 @@ void TstMesaj::silmeOnayiEnterHayir() {
 }
 
 void TstMesaj::silmeOnayiEvet() {
-    const int cevap = dialogla([] { return SilonayGoster(); }, [](QDialog* d) {
-        d->findChild<QPushButton*>(QStringLiteral("BSil"))->click();
-    });
+    const int cevap =
+        dialogla([] { return SilonayGoster(); },
+                 [](QDialog* d) { d->findChild<QPushButton*>(QStringLiteral("BSil"))->click(); });
     QCOMPARE(cevap, 1);
 }
 
@@ -151,8 +152,12 @@ void TstMesaj::testKapisiCevaplar() {
     MesajTest::Etkinlestir();
     MesajTest::Temizle();
     MesajTest::CevapEkle(3);
-    QCOMPARE(MesajGoster(QStringLiteral("S"), 3, true, true, true, QString(), QString(), QString(), 0, 2), 3);
-    QCOMPARE(MesajGoster(QStringLiteral("S"), 3, true, true, true, QString(), QString(), QString(), 0, 2), 2);
+    QCOMPARE(MesajGoster(QStringLiteral("S"), 3, true, true, true, QString(), QString(), QString(),
+                         0, 2),
+             3);
+    QCOMPARE(MesajGoster(QStringLiteral("S"), 3, true, true, true, QString(), QString(), QString(),
+                         0, 2),
+             2);
     QCOMPARE(SilonayGoster(), -1);
     UyariGoster(QStringLiteral("U"), 10001);
     QCOMPARE(MesajTest::Gosterilenler().size(), 4);

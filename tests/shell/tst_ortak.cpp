@@ -1,11 +1,10 @@
-#include <QtTest>
-
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QtTest>
 
 #include "alanlar.h"
-#include "web.h"
 #include "testdb.h"
+#include "web.h"
 #include "zafofonksiyon.h"
 #include "zafoputil.h"
 #include "zaman.h"
@@ -96,7 +95,8 @@ void TstOrtak::otomatikBaslat() {
     QVERIFY(f.open(QIODevice::ReadOnly));
     const QString icerik = QString::fromUtf8(f.readAll());
     QVERIFY(icerik.contains(QStringLiteral("Name=Kovimaro\n")));
-    QVERIFY2(icerik.contains(QStringLiteral("Exec=\"/opt/my \\\\\"apps\\\\\"/kovimaro\"\n")), qPrintable(icerik));
+    QVERIFY2(icerik.contains(QStringLiteral("Exec=\"/opt/my \\\\\"apps\\\\\"/kovimaro\"\n")),
+             qPrintable(icerik));
     QVERIFY(!KullaniciAdi().isEmpty());
 }
 
@@ -135,11 +135,16 @@ void TstOrtak::tutarAlani_data() {
     QTest::addColumn<QString>("yazilan");
     QTest::addColumn<QString>("gorunen");
     QTest::addColumn<double>("deger");
-    QTest::newRow("thousands") << "1500" << "1.500" << 1500.0;
-    QTest::newRow("decimals cut at two") << "12,345" << "12,34" << 12.34;
-    QTest::newRow("a dot is a decimal comma") << "7.5" << "7,5" << 7.5;
-    QTest::newRow("minus") << "-1234567,89" << "-1.234.567,89" << -1234567.89;
-    QTest::newRow("letters refused") << "1a2" << "12" << 12.0;
+    QTest::newRow("thousands") << "1500"
+                               << "1.500" << 1500.0;
+    QTest::newRow("decimals cut at two") << "12,345"
+                                         << "12,34" << 12.34;
+    QTest::newRow("a dot is a decimal comma") << "7.5"
+                                              << "7,5" << 7.5;
+    QTest::newRow("minus") << "-1234567,89"
+                           << "-1.234.567,89" << -1234567.89;
+    QTest::newRow("letters refused") << "1a2"
+                                     << "12" << 12.0;
 }
 
 void TstOrtak::tutarAlani() {
@@ -158,20 +163,27 @@ void TstOrtak::webBaglantilari() {
     TestVeritabani t;
     QStringList acilan;
     Web::AcmaYoluAyarla([&](const QString& adres) { acilan << adres; });
-    Web::WebSayfasiAc(t.db, t.q, QLatin1String(Web::kSurumSayfasi), QLatin1String(Web::kSurumSorgusu));
+    Web::WebSayfasiAc(t.db, t.q, QLatin1String(Web::kSurumSayfasi),
+                      QLatin1String(Web::kSurumSorgusu));
     QVERIFY_DB(testSql(t.q, QStringLiteral("Insert Into Adresler (Ad) Values ('a')")));
     QVERIFY_DB(testSql(t.q, QStringLiteral("Insert Into Kasahar (Giren) Values (1)")));
     QVERIFY_DB(testSql(t.q, QStringLiteral("Insert Into Kasahar (Giren) Values (2)")));
-    Web::WebSayfasiAc(t.db, t.q, QLatin1String(Web::kTemaSayfasi), QLatin1String(Web::kTemaSorgusu));
+    Web::WebSayfasiAc(t.db, t.q, QLatin1String(Web::kTemaSayfasi),
+                      QLatin1String(Web::kTemaSorgusu));
     Web::AnaSayfaAc();
     QCOMPARE(acilan.size(), 3);
-    QVERIFY(acilan[0].endsWith(QStringLiteral("/Kovimaro_Ucretsiz_Ajanda_Programi.aspx?utm_source=ASurum&utm_medium=Tiklama&utm_content=ASurum&utm_campaign=ASurum&tid=AjandaSurumKontrol&Versiyon=53&p1=0_0_0")));
-    QVERIFY(acilan[1].endsWith(QStringLiteral("/KovimaroTemaYukle.aspx?utm_source=ATema&utm_medium=Tiklama&utm_content=ATema&utm_campaign=ATema&Versiyon=53&p1=1_0_2")));
+    QVERIFY(acilan[0].endsWith(QStringLiteral(
+        "/Kovimaro_Ucretsiz_Ajanda_Programi.aspx?utm_source=ASurum&utm_medium=Tiklama&utm_content="
+        "ASurum&utm_campaign=ASurum&tid=AjandaSurumKontrol&Versiyon=53&p1=0_0_0")));
+    QVERIFY(acilan[1].endsWith(
+        QStringLiteral("/KovimaroTemaYukle.aspx?utm_source=ATema&utm_medium=Tiklama&utm_content="
+                       "ATema&utm_campaign=ATema&Versiyon=53&p1=1_0_2")));
     QCOMPARE(acilan[2], QLatin1String(Web::kSiteAdresi));
     // No connection: the link goes without the counts.
     t.db.setDatabaseName(QStringLiteral("/proc/yok/Kovimaro.Vdb"));
     t.db.Close();
-    Web::WebSayfasiAc(t.db, t.q, QLatin1String(Web::kTemaSayfasi), QLatin1String(Web::kTemaSorgusu));
+    Web::WebSayfasiAc(t.db, t.q, QLatin1String(Web::kTemaSayfasi),
+                      QLatin1String(Web::kTemaSorgusu));
     QVERIFY(acilan[3].endsWith(QStringLiteral("&Versiyon=53")));
 }
 

@@ -66,7 +66,9 @@ void TstSorgu::locate() {
     TestVeritabani t;
     Sorgu& q = t.q;
     for (const char* ad : {"Ali", "Veli", "Ayşe"})
-        QVERIFY_DB(testSql(q, QStringLiteral("Insert Into Adresler (Ad) Values ('%1')").arg(QString::fromUtf8(ad))));
+        QVERIFY_DB(testSql(
+            q,
+            QStringLiteral("Insert Into Adresler (Ad) Values ('%1')").arg(QString::fromUtf8(ad))));
     q.setSql(QStringLiteral("Select * From Adresler Order By Sirano"));
     QVERIFY_DB(q.Open());
     QVERIFY(q.Locate(QStringLiteral("Ad"), QStringLiteral("veli")));
@@ -88,10 +90,14 @@ void TstSorgu::uzunMetinReddedilir_data() {
     QTest::addColumn<QString>("sutun");
     QTest::addColumn<int>("uzunluk");
     QTest::addColumn<bool>("kabul");
-    QTest::newRow("Ad 25 fits") << "Adresler" << "Ad" << 25 << true;
-    QTest::newRow("Ad 26 refused") << "Adresler" << "Ad" << 26 << false;
-    QTest::newRow("Kasahar.Aciklama 41 refused") << "Kasahar" << "Aciklama" << 41 << false;
-    QTest::newRow("Ajanda.Aciklama 150 fits") << "Ajanda" << "Aciklama" << 150 << true;
+    QTest::newRow("Ad 25 fits") << "Adresler"
+                                << "Ad" << 25 << true;
+    QTest::newRow("Ad 26 refused") << "Adresler"
+                                   << "Ad" << 26 << false;
+    QTest::newRow("Kasahar.Aciklama 41 refused") << "Kasahar"
+                                                 << "Aciklama" << 41 << false;
+    QTest::newRow("Ajanda.Aciklama 150 fits") << "Ajanda"
+                                              << "Aciklama" << 150 << true;
 }
 
 void TstSorgu::uzunMetinReddedilir() {
@@ -102,7 +108,8 @@ void TstSorgu::uzunMetinReddedilir() {
     TestVeritabani t;
     Sorgu& q = t.q;
     q.setSql(QStringLiteral("Insert Into %1 (%2) Values (:v)").arg(tablo, sutun));
-    q.paramText(QStringLiteral("v"), QString(uzunluk, QChar(0x15F)));  // ş: one character, two bytes
+    q.paramText(QStringLiteral("v"),
+                QString(uzunluk, QChar(0x15F)));  // ş: one character, two bytes
     bool oldu = Sessizce([&] { q.Execute(); });
     QCOMPARE(oldu, kabul);
 }
@@ -131,11 +138,12 @@ void TstSorgu::tarihKarsilastirma() {
 void TstSorgu::turkceSiralama() {
     TestVeritabani t;
     Sorgu& q = t.q;
-    const QStringList karisik = {QStringLiteral("İsmail"), QStringLiteral("Çetin"), QStringLiteral("Irmak"),
-                                 QStringLiteral("Cem"),    QStringLiteral("Zeki"),  QStringLiteral("Şule"),
-                                 QStringLiteral("Sema"),   QStringLiteral("ımran"), QStringLiteral("Ömer"),
-                                 QStringLiteral("Oya"),    QStringLiteral("Ğ"),     QStringLiteral("Gül"),
-                                 QStringLiteral("Ülkü"),   QStringLiteral("Umut")};
+    const QStringList karisik = {
+        QStringLiteral("İsmail"), QStringLiteral("Çetin"), QStringLiteral("Irmak"),
+        QStringLiteral("Cem"),    QStringLiteral("Zeki"),  QStringLiteral("Şule"),
+        QStringLiteral("Sema"),   QStringLiteral("ımran"), QStringLiteral("Ömer"),
+        QStringLiteral("Oya"),    QStringLiteral("Ğ"),     QStringLiteral("Gül"),
+        QStringLiteral("Ülkü"),   QStringLiteral("Umut")};
     for (const QString& ad : karisik) {
         q.setSql(QStringLiteral("Insert Into Adresler (Ad) Values (:Ad)"));
         q.paramText(QStringLiteral("Ad"), ad);
@@ -145,11 +153,12 @@ void TstSorgu::turkceSiralama() {
     QVERIFY_DB(q.Open());
     QStringList sirali;
     for (; !q.Eof(); q.Next()) sirali << q.fieldText(QStringLiteral("Ad"));
-    const QStringList beklenen = {QStringLiteral("Cem"),   QStringLiteral("Çetin"), QStringLiteral("Gül"),
-                                  QStringLiteral("Ğ"),     QStringLiteral("ımran"), QStringLiteral("Irmak"),
-                                  QStringLiteral("İsmail"), QStringLiteral("Oya"),  QStringLiteral("Ömer"),
-                                  QStringLiteral("Sema"),  QStringLiteral("Şule"),  QStringLiteral("Umut"),
-                                  QStringLiteral("Ülkü"),  QStringLiteral("Zeki")};
+    const QStringList beklenen = {
+        QStringLiteral("Cem"),    QStringLiteral("Çetin"), QStringLiteral("Gül"),
+        QStringLiteral("Ğ"),      QStringLiteral("ımran"), QStringLiteral("Irmak"),
+        QStringLiteral("İsmail"), QStringLiteral("Oya"),   QStringLiteral("Ömer"),
+        QStringLiteral("Sema"),   QStringLiteral("Şule"),  QStringLiteral("Umut"),
+        QStringLiteral("Ülkü"),   QStringLiteral("Zeki")};
     QCOMPARE(sirali, beklenen);
 }
 
@@ -157,12 +166,18 @@ void TstSorgu::turkceEsitlik_data() {
     QTest::addColumn<QString>("a");
     QTest::addColumn<QString>("b");
     QTest::addColumn<bool>("esit");
-    QTest::newRow("İ = i") << "İSTANBUL" << "istanbul" << true;
-    QTest::newRow("I = ı") << "IŞIK" << "ışık" << true;
-    QTest::newRow("I != i") << "I" << "i" << false;
-    QTest::newRow("Ç = ç") << "ÇAĞ" << "çağ" << true;
-    QTest::newRow("Ö Ş Ü") << "ÖŞÜ" << "öşü" << true;
-    QTest::newRow("C != Ç") << "Cem" << "Çem" << false;
+    QTest::newRow("İ = i") << "İSTANBUL"
+                           << "istanbul" << true;
+    QTest::newRow("I = ı") << "IŞIK"
+                           << "ışık" << true;
+    QTest::newRow("I != i") << "I"
+                            << "i" << false;
+    QTest::newRow("Ç = ç") << "ÇAĞ"
+                           << "çağ" << true;
+    QTest::newRow("Ö Ş Ü") << "ÖŞÜ"
+                           << "öşü" << true;
+    QTest::newRow("C != Ç") << "Cem"
+                            << "Çem" << false;
 }
 
 void TstSorgu::turkceEsitlik() {
@@ -203,11 +218,16 @@ void TstSorgu::bicimler_data() {
     QTest::addColumn<double>("deger");
     QTest::addColumn<QString>("tutar");
     QTest::addColumn<QString>("kisa");
-    QTest::newRow("1500") << 1500.0 << "1.500,00" << "1.500";
-    QTest::newRow("12.5") << 12.5 << "12,50" << "12,5";
-    QTest::newRow("0.1+0.2") << (0.1 + 0.2) << "0,30" << "0,3";
-    QTest::newRow("-1234567.891") << -1234567.891 << "-1.234.567,89" << "-1.234.567,89";
-    QTest::newRow("0") << 0.0 << "0,00" << "0";
+    QTest::newRow("1500") << 1500.0 << "1.500,00"
+                          << "1.500";
+    QTest::newRow("12.5") << 12.5 << "12,50"
+                          << "12,5";
+    QTest::newRow("0.1+0.2") << (0.1 + 0.2) << "0,30"
+                             << "0,3";
+    QTest::newRow("-1234567.891") << -1234567.891 << "-1.234.567,89"
+                                  << "-1.234.567,89";
+    QTest::newRow("0") << 0.0 << "0,00"
+                       << "0";
 }
 
 void TstSorgu::bicimler() {

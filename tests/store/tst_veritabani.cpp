@@ -1,6 +1,5 @@
-#include <QtTest>
-
 #include <QFileInfo>
+#include <QtTest>
 
 #include "sema.h"
 #include "testdb.h"
@@ -13,24 +12,41 @@ namespace {
 // older version lacks it.
 int eklendigiSurum(const QString& tablo, const QString& sutun = QString()) {
     static const QHash<QString, int> surumler = {
-        {QStringLiteral("hatalog"), 19},          {QStringLiteral("kasahar"), 19},
-        {QStringLiteral("ajanda"), 21},           {QStringLiteral("sadres"), 39},
-        {QStringLiteral("notlar"), 51},           {QStringLiteral("params.kolesira"), 5},
-        {QStringLiteral("params.bilginame"), 19}, {QStringLiteral("params.kullanici"), 19},
-        {QStringLiteral("params.kulisim"), 29},   {QStringLiteral("params.kulsirket"), 29},
-        {QStringLiteral("params.gunyontem"), 42}, {QStringLiteral("adresler.ozeltarih"), 43},
-        {QStringLiteral("adresler.notlar"), 43},  {QStringLiteral("params.ftpdeneme"), 44},
-        {QStringLiteral("ajanda.alarmgun"), 45},  {QStringLiteral("ajanda.alarmsaat"), 45},
-        {QStringLiteral("ajanda.alarmdak"), 45},  {QStringLiteral("params.kolmod"), 45},
-        {QStringLiteral("params.kurtarih"), 45},  {QStringLiteral("params.kursaat"), 45},
-        {QStringLiteral("params.sonbiltarih"), 45}, {QStringLiteral("params.sonbilsaat"), 45},
-        {QStringLiteral("params.keyvalue"), 45},  {QStringLiteral("params.acilismesaj"), 46},
-        {QStringLiteral("params.eposta"), 51},    {QStringLiteral("params.ticprogram"), 53},
-        {QStringLiteral("params.ticsirket"), 53}, {QStringLiteral("params.ticserver"), 53},
-        {QStringLiteral("params.ticveritab"), 53}, {QStringLiteral("params.ticuser"), 53},
-        {QStringLiteral("params.ticpass"), 53},   {QStringLiteral("params.ticdonem"), 53},
+        {QStringLiteral("hatalog"), 19},
+        {QStringLiteral("kasahar"), 19},
+        {QStringLiteral("ajanda"), 21},
+        {QStringLiteral("sadres"), 39},
+        {QStringLiteral("notlar"), 51},
+        {QStringLiteral("params.kolesira"), 5},
+        {QStringLiteral("params.bilginame"), 19},
+        {QStringLiteral("params.kullanici"), 19},
+        {QStringLiteral("params.kulisim"), 29},
+        {QStringLiteral("params.kulsirket"), 29},
+        {QStringLiteral("params.gunyontem"), 42},
+        {QStringLiteral("adresler.ozeltarih"), 43},
+        {QStringLiteral("adresler.notlar"), 43},
+        {QStringLiteral("params.ftpdeneme"), 44},
+        {QStringLiteral("ajanda.alarmgun"), 45},
+        {QStringLiteral("ajanda.alarmsaat"), 45},
+        {QStringLiteral("ajanda.alarmdak"), 45},
+        {QStringLiteral("params.kolmod"), 45},
+        {QStringLiteral("params.kurtarih"), 45},
+        {QStringLiteral("params.kursaat"), 45},
+        {QStringLiteral("params.sonbiltarih"), 45},
+        {QStringLiteral("params.sonbilsaat"), 45},
+        {QStringLiteral("params.keyvalue"), 45},
+        {QStringLiteral("params.acilismesaj"), 46},
+        {QStringLiteral("params.eposta"), 51},
+        {QStringLiteral("params.ticprogram"), 53},
+        {QStringLiteral("params.ticsirket"), 53},
+        {QStringLiteral("params.ticserver"), 53},
+        {QStringLiteral("params.ticveritab"), 53},
+        {QStringLiteral("params.ticuser"), 53},
+        {QStringLiteral("params.ticpass"), 53},
+        {QStringLiteral("params.ticdonem"), 53},
     };
-    const QString k = sutun.isEmpty() ? tablo.toLower() : (tablo + QLatin1Char('.') + sutun).toLower();
+    const QString k =
+        sutun.isEmpty() ? tablo.toLower() : (tablo + QLatin1Char('.') + sutun).toLower();
     return surumler.value(k, 0);
 }
 
@@ -44,7 +60,9 @@ void eskiDosya(Sorgu& q, int surum) {
         for (const SemaSutun& s : t.sutunlar)
             if (eklendigiSurum(tablo, QLatin1String(s.ad)) <= surum)
                 sutunlar << Sema::SutunTanimi(QLatin1String(s.ad), QLatin1String(s.tip));
-        testSql(q, QStringLiteral("Create Table %1 (%2)").arg(tablo, sutunlar.join(QStringLiteral(", "))));
+        testSql(
+            q,
+            QStringLiteral("Create Table %1 (%2)").arg(tablo, sutunlar.join(QStringLiteral(", "))));
     }
     testSql(q, QStringLiteral("Insert Into Params (tuslar, skinname) Values ('x', 'Eski')"));
     testSql(q, QStringLiteral("Insert Into Adresler (Ad) Values ('Eski kayıt')"));
@@ -116,15 +134,16 @@ void TstVeritabani::olusturmaVarsayilanlari() {
 void TstVeritabani::dosyaSadeceSahibineAcik() {
     TestVeritabani t;
     QFileInfo bilgi(t.yol);
-    QCOMPARE(bilgi.permissions() & (QFile::ReadGroup | QFile::ReadOther | QFile::WriteGroup |
-                                    QFile::WriteOther),
+    QCOMPARE(bilgi.permissions() &
+                 (QFile::ReadGroup | QFile::ReadOther | QFile::WriteGroup | QFile::WriteOther),
              QFile::Permissions());
 }
 
 void TstVeritabani::yazilamayanKlasor() {
     Baglanti db;
     Sorgu q(db);
-    const auto sonuc = Veritabani::VeritabaniOlustur(db, q, QStringLiteral("/proc/yok/Kovimaro.Vdb"));
+    const auto sonuc =
+        Veritabani::VeritabaniOlustur(db, q, QStringLiteral("/proc/yok/Kovimaro.Vdb"));
     QCOMPARE(sonuc, Veritabani::OlusturmaSonucu::Olusturulamadi);
     QVERIFY(!QFileInfo::exists(QStringLiteral("/proc/yok/Kovimaro.Vdb")));
 }
@@ -179,10 +198,12 @@ void TstVeritabani::guncelleme() {
             const QStringList var = sutunAdlari(q, QLatin1String(tablo.ad));
             for (const SemaSutun& s : tablo.sutunlar) {
                 // Params columns that no upgrade step adds stay absent in an old file.
-                if (qstrcmp(tablo.ad, "Params") == 0 && eklendigiSurum(QStringLiteral("params"), QLatin1String(s.ad)) == 0)
+                if (qstrcmp(tablo.ad, "Params") == 0 &&
+                    eklendigiSurum(QStringLiteral("params"), QLatin1String(s.ad)) == 0)
                     continue;
                 QVERIFY2(var.contains(QString::fromLatin1(s.ad).toLower()),
-                         qPrintable(QStringLiteral("%1.%2").arg(QLatin1String(tablo.ad), QLatin1String(s.ad))));
+                         qPrintable(QStringLiteral("%1.%2").arg(QLatin1String(tablo.ad),
+                                                                QLatin1String(s.ad))));
             }
         }
     }
@@ -191,7 +212,8 @@ void TstVeritabani::guncelleme() {
     QCOMPARE(q.RecordCount(), 1);
     QCOMPARE(q.fieldText(QStringLiteral("skinname")), QStringLiteral("Eski"));
     if (acilismesaj < 0)
-        QVERIFY(!q.hasField(QStringLiteral("acilismesaj")) || q.fieldIsNull(QStringLiteral("acilismesaj")));
+        QVERIFY(!q.hasField(QStringLiteral("acilismesaj")) ||
+                q.fieldIsNull(QStringLiteral("acilismesaj")));
     else
         QCOMPARE(q.fieldInt(QStringLiteral("acilismesaj")), acilismesaj);
     if (surum < 45) {
@@ -204,7 +226,8 @@ void TstVeritabani::guncelleme() {
     q.setSql(QStringLiteral("Select * From Adresler"));
     QVERIFY_DB(q.Open());
     QCOMPARE(q.fieldText(QStringLiteral("Ad")), QStringLiteral("Eski kayıt"));
-    q.setSql(QStringLiteral("Select count(*) As n From sqlite_master Where type = 'index' And name Like 'Ajanda_%'"));
+    q.setSql(QStringLiteral(
+        "Select count(*) As n From sqlite_master Where type = 'index' And name Like 'Ajanda_%'"));
     QVERIFY_DB(q.Open());
     QCOMPARE(q.fieldInt(QStringLiteral("n")), 3);
 }
@@ -231,8 +254,10 @@ void TstVeritabani::hataKaydi_data() {
     QTest::addColumn<int>("no");
     QTest::addColumn<QString>("yordam");
     QTest::addColumn<QString>("mesaj");
-    QTest::newRow("5") << 5 << "MainFormCreate" << "Registry update yapılamadı.";
-    QTest::newRow("6") << 6 << "ReadParams" << "Parametre okunamadı.";
+    QTest::newRow("5") << 5 << "MainFormCreate"
+                       << "Registry update yapılamadı.";
+    QTest::newRow("6") << 6 << "ReadParams"
+                       << "Parametre okunamadı.";
 }
 
 void TstVeritabani::hataKaydi() {

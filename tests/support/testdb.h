@@ -8,14 +8,14 @@
 #include "sorgu.h"
 
 // Fails the test with the database's own message when a step raises.
-#define QVERIFY_DB(adim)                                                           \
-    do {                                                                           \
-        try {                                                                      \
-            adim;                                                                  \
-        } catch (const DbHatasi& hata__) {                                         \
-            QFAIL(qPrintable(QStringLiteral("%1: %2").arg(QStringLiteral(#adim),   \
-                                                          hata__.mesaj())));       \
-        }                                                                          \
+#define QVERIFY_DB(adim)                                                                          \
+    do {                                                                                          \
+        try {                                                                                     \
+            adim;                                                                                 \
+        } catch (const DbHatasi& hata__) {                                                        \
+            QFAIL(                                                                                \
+                qPrintable(QStringLiteral("%1: %2").arg(QStringLiteral(#adim), hata__.mesaj()))); \
+        }                                                                                         \
     } while (false)
 
 // A fresh database file in a temporary folder of its own.

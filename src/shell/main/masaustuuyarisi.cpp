@@ -21,9 +21,10 @@ TMasaustuUyarisi::TMasaustuUyarisi(const Ayar& ayar, QWidget* sahip)
     setAttribute(Qt::WA_DeleteOnClose);
     setAttribute(Qt::WA_ShowWithoutActivating);
     // Drawn without the skin, always in the same colours.
-    setStyleSheet(QStringLiteral(
-        "QLabel { color: #10243e; background: transparent; }"
-        "QPushButton#BKapat { border: none; color: #10243e; font-weight: bold; font-size: 14px; }"));
+    setStyleSheet(
+        QStringLiteral("QLabel { color: #10243e; background: transparent; }"
+                       "QPushButton#BKapat { border: none; color: #10243e; font-weight: bold; "
+                       "font-size: 14px; }"));
 
     auto* baslik = new QLabel(ayar.baslik);
     baslik->setObjectName(QStringLiteral("Baslik"));

@@ -29,7 +29,9 @@
 TFMainform* FMainform = nullptr;
 
 // The pictures are compiled into this static library.
-static void simgeKaynaklari() { Q_INIT_RESOURCE(simgeler); }
+static void simgeKaynaklari() {
+    Q_INIT_RESOURCE(simgeler);
+}
 
 QHash<QString, TFMainform::ModulFabrikasi>& TFMainform::Moduller() {
     static QHash<QString, ModulFabrikasi> m;
@@ -77,10 +79,11 @@ TFMainform::TFMainform(TDm& dm, bool tepsiVar, QWidget* parent)
     Zafologo->setFixedSize(115, 83);
     Zafologo->setCursor(Qt::PointingHandCursor);
     Zafologo->installEventFilter(this);
-    auto* sWebLabel1 = new QLabel(QStringLiteral("<a href=\"%1\">%2</a>")
-                                      .arg(QLatin1String(Web::kSiteAdresi),
-                                           QString::fromLatin1(Web::kSiteAdresi).section(QLatin1String("//"), 1)),
-                                  kose);
+    auto* sWebLabel1 =
+        new QLabel(QStringLiteral("<a href=\"%1\">%2</a>")
+                       .arg(QLatin1String(Web::kSiteAdresi),
+                            QString::fromLatin1(Web::kSiteAdresi).section(QLatin1String("//"), 1)),
+                   kose);
     sWebLabel1->setObjectName(QStringLiteral("sWebLabel1"));
     sWebLabel1->setStyleSheet(QStringLiteral("QLabel { font-weight: bold; font-size: 16px; }"));
     sWebLabel1->setTextInteractionFlags(Qt::TextBrowserInteraction);
@@ -192,7 +195,8 @@ void TFMainform::menuleriKur() {
         return m;
     };
     QMenu* Msislemler = altMenu("Msislemler", QStringLiteral("İşlemler"));
-    eylem(Msislemler, "Msyedekle", QStringLiteral("Yedekleme"), [this] { ModulAc(QStringLiteral("FYEDEKLE")); });
+    eylem(Msislemler, "Msyedekle", QStringLiteral("Yedekleme"),
+          [this] { ModulAc(QStringLiteral("FYEDEKLE")); });
     Msislemler->menuAction()->setVisible(false);
     QMenu* MsTanimlar = altMenu("MsTanimlar", QStringLiteral("Tanımlar"));
     eylem(MsTanimlar, "MsYedekTanimlari", QStringLiteral("Yedekleme Tanımları"),
@@ -201,7 +205,8 @@ void TFMainform::menuleriKur() {
     QMenu* Parametreler1 = altMenu("Parametreler1", QStringLiteral("Parametreler"));
     eylem(Parametreler1, "MsCalisParametre", QStringLiteral("Çalışma Parametreleri"),
           [this] { diyalogAc(QStringLiteral("TFParametreler")); });
-    eylem(Parametreler1, "Mstemalar", QStringLiteral("Temalar"), [this] { diyalogAc(QStringLiteral("TFTemalar")); });
+    eylem(Parametreler1, "Mstemalar", QStringLiteral("Temalar"),
+          [this] { diyalogAc(QStringLiteral("TFTemalar")); });
     auto ustEylem = [this, MainMenu1](const char* ad, const QString& baslik, auto isle) {
         QAction* a = MainMenu1->addAction(baslik);
         a->setObjectName(QLatin1String(ad));
@@ -211,12 +216,14 @@ void TFMainform::menuleriKur() {
         Web::WebSayfasiAc(dm_.DB_Zafo, dm_.Q_Temp, QLatin1String(Web::kSurumSayfasi),
                           QLatin1String(Web::kSurumSorgusu));
     });
-    ustEylem("Mshakkinda", QStringLiteral("Hakkında"), [this] { diyalogAc(QStringLiteral("TFHakkinda")); });
+    ustEylem("Mshakkinda", QStringLiteral("Hakkında"),
+             [this] { diyalogAc(QStringLiteral("TFHakkinda")); });
     ustEylem("Mscikis", QStringLiteral("Çıkış"), [this] { SbCikis->click(); });
 
     eylem(TrayMenu, "TMsProgramiAc", QStringLiteral("Programı Aç"), [this] { ProgramiGoster(); });
     TrayMenu->addSeparator();
-    eylem(TrayMenu, "TMshakkinda", QStringLiteral("Hakkında"), [this] { diyalogAc(QStringLiteral("TFHakkinda")); });
+    eylem(TrayMenu, "TMshakkinda", QStringLiteral("Hakkında"),
+          [this] { diyalogAc(QStringLiteral("TFHakkinda")); });
     eylem(TrayMenu, "afoYazlmWebSitesineGit1", QStringLiteral("Zafo Yazılım Web Sitesine Git"),
           [] { Web::AnaSayfaAc(); });
     TrayMenu->addSeparator();
@@ -263,7 +270,8 @@ void TFMainform::TemaVeKullaniciOku() {
         kullanici = q.fieldText(QStringLiteral("Kullanici"));
     });
     if (!okundu) {
-        Veritabani::HataKaydet(db, q, 6, QStringLiteral("ReadParams"), QStringLiteral("Parametre okunamadı."));
+        Veritabani::HataKaydet(db, q, 6, QStringLiteral("ReadParams"),
+                               QStringLiteral("Parametre okunamadı."));
         TemaYoneticisi::Ornek().setAd(QString::fromLatin1(TemaYoneticisi::kIcTema));
     }
     q.Close();
@@ -320,7 +328,9 @@ void TFMainform::JvTrayClick(QSystemTrayIcon::ActivationReason neden) {
     if (neden == QSystemTrayIcon::Trigger) ProgramiGoster();
 }
 
-bool TFMainform::zamanlayiciAcik() const { return MyTime->isActive(); }
+bool TFMainform::zamanlayiciAcik() const {
+    return MyTime->isActive();
+}
 
 void TFMainform::ZamanlayiciIsle() {
     MyTime->stop();
