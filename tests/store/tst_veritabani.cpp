@@ -8,57 +8,15 @@
 
 namespace {
 
-// The version at which a table or column came into the schema; a file of an
-// older version lacks it.
-int eklendigiSurum(const QString& tablo, const QString& sutun = QString()) {
-    static const QHash<QString, int> surumler = {
-        {QStringLiteral("hatalog"), 19},
-        {QStringLiteral("kasahar"), 19},
-        {QStringLiteral("ajanda"), 21},
-        {QStringLiteral("sadres"), 39},
-        {QStringLiteral("notlar"), 51},
-        {QStringLiteral("params.kolesira"), 5},
-        {QStringLiteral("params.bilginame"), 19},
-        {QStringLiteral("params.kullanici"), 19},
-        {QStringLiteral("params.kulisim"), 29},
-        {QStringLiteral("params.kulsirket"), 29},
-        {QStringLiteral("params.gunyontem"), 42},
-        {QStringLiteral("adresler.ozeltarih"), 43},
-        {QStringLiteral("adresler.notlar"), 43},
-        {QStringLiteral("params.ftpdeneme"), 44},
-        {QStringLiteral("ajanda.alarmgun"), 45},
-        {QStringLiteral("ajanda.alarmsaat"), 45},
-        {QStringLiteral("ajanda.alarmdak"), 45},
-        {QStringLiteral("params.kolmod"), 45},
-        {QStringLiteral("params.kurtarih"), 45},
-        {QStringLiteral("params.kursaat"), 45},
-        {QStringLiteral("params.sonbiltarih"), 45},
-        {QStringLiteral("params.sonbilsaat"), 45},
-        {QStringLiteral("params.keyvalue"), 45},
-        {QStringLiteral("params.acilismesaj"), 46},
-        {QStringLiteral("params.eposta"), 51},
-        {QStringLiteral("params.ticprogram"), 53},
-        {QStringLiteral("params.ticsirket"), 53},
-        {QStringLiteral("params.ticserver"), 53},
-        {QStringLiteral("params.ticveritab"), 53},
-        {QStringLiteral("params.ticuser"), 53},
-        {QStringLiteral("params.ticpass"), 53},
-        {QStringLiteral("params.ticdonem"), 53},
-    };
-    const QString k =
-        sutun.isEmpty() ? tablo.toLower() : (tablo + QLatin1Char('.') + sutun).toLower();
-    return surumler.value(k, 0);
-}
-
 // Writes a file as an older program left it: the tables and columns of that
 // version, one Params row, and the Versiyon row (none for version 0).
 void eskiDosya(Sorgu& q, int surum) {
     for (const SemaTablo& t : Sema::Tablolar()) {
         const QString tablo = QLatin1String(t.ad);
-        if (eklendigiSurum(tablo) > surum) continue;
+        if (EklendigiSurum(tablo) > surum) continue;
         QStringList sutunlar;
         for (const SemaSutun& s : t.sutunlar)
-            if (eklendigiSurum(tablo, QLatin1String(s.ad)) <= surum)
+            if (EklendigiSurum(tablo, QLatin1String(s.ad)) <= surum)
                 sutunlar << Sema::SutunTanimi(QLatin1String(s.ad), QLatin1String(s.tip));
         testSql(
             q,
@@ -199,7 +157,7 @@ void TstVeritabani::guncelleme() {
             for (const SemaSutun& s : tablo.sutunlar) {
                 // Params columns that no upgrade step adds stay absent in an old file.
                 if (qstrcmp(tablo.ad, "Params") == 0 &&
-                    eklendigiSurum(QStringLiteral("params"), QLatin1String(s.ad)) == 0)
+                    EklendigiSurum(QStringLiteral("params"), QLatin1String(s.ad)) == 0)
                     continue;
                 QVERIFY2(var.contains(QString::fromLatin1(s.ad).toLower()),
                          qPrintable(QStringLiteral("%1.%2").arg(QLatin1String(tablo.ad),

@@ -4,6 +4,7 @@
 #include <QRegularExpression>
 
 #include "sema.h"
+#include "testdb.h"
 
 namespace JetFikstur {
 
@@ -90,56 +91,16 @@ QVariant deger(const Sutun& c, const QString& ad, int r) {
 
 }  // namespace
 
-int EklendigiSurum(const QString& tablo, const QString& sutun) {
-    static const QHash<QString, int> surumler = {
-        {QStringLiteral("hatalog"), 19},
-        {QStringLiteral("kasahar"), 19},
-        {QStringLiteral("ajanda"), 21},
-        {QStringLiteral("sadres"), 39},
-        {QStringLiteral("notlar"), 51},
-        {QStringLiteral("params.kolesira"), 5},
-        {QStringLiteral("params.bilginame"), 19},
-        {QStringLiteral("params.kullanici"), 19},
-        {QStringLiteral("params.kulisim"), 29},
-        {QStringLiteral("params.kulsirket"), 29},
-        {QStringLiteral("params.gunyontem"), 42},
-        {QStringLiteral("adresler.ozeltarih"), 43},
-        {QStringLiteral("adresler.notlar"), 43},
-        {QStringLiteral("params.ftpdeneme"), 44},
-        {QStringLiteral("ajanda.alarmgun"), 45},
-        {QStringLiteral("ajanda.alarmsaat"), 45},
-        {QStringLiteral("ajanda.alarmdak"), 45},
-        {QStringLiteral("params.kolmod"), 45},
-        {QStringLiteral("params.kurtarih"), 45},
-        {QStringLiteral("params.kursaat"), 45},
-        {QStringLiteral("params.sonbiltarih"), 45},
-        {QStringLiteral("params.sonbilsaat"), 45},
-        {QStringLiteral("params.keyvalue"), 45},
-        {QStringLiteral("params.acilismesaj"), 46},
-        {QStringLiteral("params.eposta"), 51},
-        {QStringLiteral("params.ticprogram"), 53},
-        {QStringLiteral("params.ticsirket"), 53},
-        {QStringLiteral("params.ticserver"), 53},
-        {QStringLiteral("params.ticveritab"), 53},
-        {QStringLiteral("params.ticuser"), 53},
-        {QStringLiteral("params.ticpass"), 53},
-        {QStringLiteral("params.ticdonem"), 53},
-    };
-    const QString k =
-        sutun.isEmpty() ? tablo.toLower() : (tablo + QLatin1Char('.') + sutun).toLower();
-    return surumler.value(k, 0);
-}
-
 JetYazici::Dosya KovimaroVdb(int surum, int satir) {
     JetYazici::Dosya d;
     d.parola = QStringLiteral("kepl480259");
     for (const SemaTablo& t : Sema::Tablolar()) {
         const QString tablo = QLatin1String(t.ad);
-        if (EklendigiSurum(tablo) > surum) continue;
+        if (::EklendigiSurum(tablo) > surum) continue;
         JetYazici::Tablo jt;
         jt.ad = tablo;
         for (const SemaSutun& s : t.sutunlar)
-            if (EklendigiSurum(tablo, QLatin1String(s.ad)) <= surum)
+            if (::EklendigiSurum(tablo, QLatin1String(s.ad)) <= surum)
                 jt.sutunlar.append(jetSutunu(s, static_cast<int>(jt.sutunlar.size())));
         const bool tek = tablo == QLatin1String("Params") || tablo == QLatin1String("Versiyon");
         for (int r = 0; r < (tek ? 1 : satir); ++r) {

@@ -8,10 +8,6 @@
 // the benchmark of the import.
 namespace JetFikstur {
 
-// The schema version at which a table or column came in; a file of an older
-// version lacks it (0: there from the start).
-int EklendigiSurum(const QString& tablo, const QString& sutun = QString());
-
 // The tables and columns of the given schema version with `satir` rows in each
 // table but Params and Versiyon, which hold one row each. The rows mix Turkish
 // text in both stored forms, empty text and NULL, the zero date, dates before

@@ -33,3 +33,8 @@ struct TestVeritabani {
 
 // Runs a statement without parameters on the test's file; fails the test on error.
 void testSql(Sorgu& q, const QString& sql);
+
+// The schema version at which a table or column came in; a file of an older
+// version lacks it (0: there from the start). Old files for the upgrade and
+// import tests are written from it.
+int EklendigiSurum(const QString& tablo, const QString& sutun = QString());
