@@ -77,7 +77,7 @@ Sonuc LogoCarileriAc(const Logo::Bilgiler& bilgi, const QString& firma) {
 }
 
 Sonuc CarileriYukle(Sorgu& q) {
-    if (!q.baglanti().Connected()) Sessizce([&] { q.baglanti().Open(); });
+    q.baglanti().AcmayaCalis();
     q.Close();
     q.setSql(QStringLiteral("Select Params.* From Params"));
     q.Open();  // not guarded: a Params that cannot be read goes to the error display

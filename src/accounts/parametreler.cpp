@@ -9,7 +9,7 @@
 namespace Parametreler {
 
 Degerler Oku(Sorgu& q) {
-    if (!q.baglanti().Connected()) Sessizce([&] { q.baglanti().Open(); });
+    q.baglanti().AcmayaCalis();
     q.Close();
     q.setSql(QStringLiteral("Select params.* From Params"));
     q.Open();
@@ -35,7 +35,7 @@ Degerler Oku(Sorgu& q) {
 
 void Kaydet(Sorgu& q, const Degerler& d) {
     // Normally still open from the window's showing; if not, open it as every step does.
-    if (!q.baglanti().Connected()) Sessizce([&] { q.baglanti().Open(); });
+    q.baglanti().AcmayaCalis();
     q.Close();
     q.clearSql();
     q.addSql(

@@ -17,7 +17,7 @@ void AlarmKontrol() {
     const QTime simdi = Zaman::SuAn();
     const int saat = simdi.hour();
     const int dakika = simdi.minute();
-    if (!Dm->DB_Zafo.Connected()) Sessizce([] { Dm->DB_Zafo.Open(); });
+    Dm->DB_Zafo.AcmayaCalis();
     Sorgu& q = Dm->Q_Temp;
     const bool acildi = Sessizce([&] {
         q.Close();

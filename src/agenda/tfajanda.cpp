@@ -222,7 +222,7 @@ void TFAjanda::showEvent(QShowEvent* olay) {
 
 void TFAjanda::FormShow() {
     Sayfalar->setCurrentWidget(SGunluk);
-    if (!Dm->DB_Zafo.Connected()) Sessizce([] { Dm->DB_Zafo.Open(); });
+    Dm->DB_Zafo.AcmayaCalis();
     // The list of every appointment is read as the window opens; later saves
     // read it again when its tab is next in front.
     listeyiOku(QString());

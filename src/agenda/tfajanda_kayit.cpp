@@ -22,10 +22,6 @@
 
 namespace {
 
-void baglantiyiAc() {
-    if (!Dm->DB_Zafo.Connected()) Sessizce([] { Dm->DB_Zafo.Open(); });
-}
-
 QString saatMetni(const QTime& saat) {
     return saat.toString(QStringLiteral("HH:mm:ss"));
 }
@@ -115,7 +111,7 @@ void TFAjanda::AjandaDuzelt(const QString& ajid) {
     auto pencere = std::make_unique<TFAjandanew>(this);
     Sorgu& q = Dm->Q_Temp;
     try {
-        baglantiyiAc();
+        Dm->DB_Zafo.AcmayaCalis();
         q.Close();
         q.setSql(QStringLiteral("Select Ajanda.* From Ajanda Where Ajid=:Keyval"));
         q.paramText(QStringLiteral("Keyval"), ajid);
@@ -151,7 +147,7 @@ void TFAjanda::AjandaKaydet(int tur, const QString& ajid, const TFAjandanew& pen
     const bool uyari = pencere.EUyari->isChecked();
     Sorgu& q = Dm->Q_Temp;
     try {
-        baglantiyiAc();
+        Dm->DB_Zafo.AcmayaCalis();
         q.Close();
         q.clearSql();
         if (tur == 1) {
@@ -205,7 +201,7 @@ void TFAjanda::AjandaSil(const QString& ajid) {
     if (SilonayGoster(this) != 1) return;
     Sorgu& q = Dm->Q_Temp;
     try {
-        baglantiyiAc();
+        Dm->DB_Zafo.AcmayaCalis();
         q.Close();
         q.setSql(QStringLiteral("Delete From Ajanda Where Ajid=:Keyval"));
         q.paramText(QStringLiteral("Keyval"), ajid);
@@ -225,7 +221,7 @@ void TFAjanda::RandevuTasindi(const QString& ajid, const QDateTime& baslangic,
     // A drag changes only the start and the end; the rest is written back as stored.
     Sorgu& q = Dm->Q_Temp;
     try {
-        baglantiyiAc();
+        Dm->DB_Zafo.AcmayaCalis();
         q.Close();
         q.setSql(QStringLiteral("Select Ajanda.* From Ajanda Where Ajid=:Keyval"));
         q.paramText(QStringLiteral("Keyval"), ajid);

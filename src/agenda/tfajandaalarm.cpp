@@ -135,7 +135,7 @@ void TFAjandaalarm::keyPressEvent(QKeyEvent* olay) {
 }
 
 bool TFAjandaalarm::AlarmKaydet() {
-    if (!Dm->DB_Zafo.Connected()) Sessizce([] { Dm->DB_Zafo.Open(); });
+    Dm->DB_Zafo.AcmayaCalis();
     if (!UyariSaatiDuzenle()) return false;
     const bool yeniden = EUyari->isChecked();
     const bool tamam = Sessizce([&] {

@@ -11,6 +11,7 @@
 #include <memory>
 
 #include "alanlar.h"
+#include "baglanti.h"
 #include "kayitortak.h"
 #include "mesaj.h"
 #include "sorgumodeli.h"
@@ -154,7 +155,7 @@ void TFKasahar::showEvent(QShowEvent* olay) {
     ModulPencere::showEvent(olay);
     if (acildi_) return;
     acildi_ = true;
-    BaglantiyiAc(Dm->DB_Zafo);
+    Dm->DB_Zafo.AcmayaCalis();
     // Every opening starts at today; the change of the field loads the day.
     ETarih->setTarih(Zaman::Bugun());
     DbGiren->setFocus();
@@ -254,7 +255,7 @@ void TFKasahar::BSilClick() {
     const qint64 sirano = aktifSirano();
     if (sirano == 0) return;
     if (SilonayGoster(this) != 1) return;
-    BaglantiyiAc(Dm->DB_Zafo);
+    Dm->DB_Zafo.AcmayaCalis();
     Sorgu& q = Dm->Q_Temp;
     q.Close();
     q.clearSql();

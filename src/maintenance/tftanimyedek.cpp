@@ -123,7 +123,7 @@ void TFTanimyedek::showEvent(QShowEvent* olay) {
 }
 
 void TFTanimyedek::FormShow() {
-    if (!Dm->DB_Zafo.Connected()) Sessizce([] { Dm->DB_Zafo.Open(); });
+    Dm->DB_Zafo.AcmayaCalis();
     try {
         YedekParametreleriGoster();
         YedekDosyalariGoster();

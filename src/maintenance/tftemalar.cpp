@@ -59,7 +59,7 @@ void TFTemalar::showEvent(QShowEvent* olay) {
 }
 
 void TFTemalar::FormShow() {
-    if (!Dm->DB_Zafo.Connected()) Sessizce([] { Dm->DB_Zafo.Open(); });
+    Dm->DB_Zafo.AcmayaCalis();
     TemaYoneticisi& tema = TemaYoneticisi::Ornek();
     acilistakiTema_ = tema.ad();
     Skinlist->clear();

@@ -90,7 +90,7 @@ void TFVeritabgoster::showEvent(QShowEvent* olay) {
     QDialog::showEvent(olay);
     if (gosterildi_) return;
     gosterildi_ = true;
-    if (!Dm->DB_Zafo.Connected()) Sessizce([] { Dm->DB_Zafo.Open(); });
+    Dm->DB_Zafo.AcmayaCalis();
     TabloListesiDoldur();
 }
 

@@ -44,7 +44,7 @@ void TFYedekle::showEvent(QShowEvent* olay) {
 }
 
 void TFYedekle::YedekleriGoster() {
-    if (!Dm->DB_Zafo.Connected()) Sessizce([] { Dm->DB_Zafo.Open(); });
+    Dm->DB_Zafo.AcmayaCalis();
     try {
         Q_Yedekler->Ac(QStringLiteral("Yedekler"));
     } catch (const DbHatasi& hata) {

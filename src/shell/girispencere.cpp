@@ -4,6 +4,7 @@
 #include <QPushButton>
 
 #include "alanlar.h"
+#include "baglanti.h"
 #include "kayitortak.h"
 #include "sorgu.h"
 
@@ -52,7 +53,7 @@ void GirisPencere::setOdakSirasi(const QList<QWidget*>& sira, const QList<QWidge
 void GirisPencere::Goster() {
     gosterildi_ = true;
     if (Islem == 2) {
-        BaglantiyiAc(db());
+        db().AcmayaCalis();
         Sorgu& q = qTemp();
         q.Close();
         q.clearSql();
@@ -87,7 +88,7 @@ void GirisPencere::BKaydetClick() {
         }
     }
     if (!Kontrol()) return;
-    BaglantiyiAc(db());
+    db().AcmayaCalis();
     Sorgu& q = qTemp();
     q.Close();
     q.clearSql();

@@ -4,13 +4,6 @@
 #include <QKeyEvent>
 #include <QWidget>
 
-#include "baglanti.h"
-#include "dbhatasi.h"
-
-void BaglantiyiAc(Baglanti& db) {
-    if (!db.Connected()) Sessizce([&db] { db.Open(); });
-}
-
 IslemTuslari::IslemTuslari(QAbstractButton* yeni, QAbstractButton* duzelt, QAbstractButton* sil,
                            QAbstractButton* cikis, QObject* parent)
     : QObject(parent), yeni_(yeni), duzelt_(duzelt), sil_(sil), cikis_(cikis) {}

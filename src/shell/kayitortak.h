@@ -2,13 +2,8 @@
 
 #include <QObject>
 
-class Baglanti;
 class QAbstractButton;
 class QWidget;
-
-// The connection, opened on demand; a failure here is ignored, and the
-// statement that follows reports it.
-void BaglantiyiAc(Baglanti& db);
 
 // The keys of a record window's four actions (address book, notes, cash
 // book): Esc presses the close button, F3 delete, F7 new and F8 change,

@@ -86,7 +86,7 @@ void ListePencere::listeyiCalistir() {
 
 void ListePencere::Yukle() {
     yuklendi_ = true;
-    BaglantiyiAc(db());
+    db().AcmayaCalis();
     izgara_->yenidenCalistir([this] { listeyiCalistir(); });
     sorgu_.Last();
     izgara_->imleciGoster();
@@ -138,7 +138,7 @@ void ListePencere::BSilClick() {
     if (sorgu_.RecordCount() == 0) return;
     if (SilonayGoster(this) == 1) {
         const qint64 sirano = sorgu_.fieldInt(QStringLiteral("Sirano"));
-        BaglantiyiAc(db());
+        db().AcmayaCalis();
         Sorgu& q = qTemp();
         q.Close();
         q.clearSql();

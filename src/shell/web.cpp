@@ -33,8 +33,7 @@ void AcmaYoluAyarla(std::function<void(const QString&)> ac) {
 }
 
 QString KullanimSayilari(Baglanti& db, Sorgu& q) {
-    if (!db.Connected()) Sessizce([&] { db.Open(); });
-    if (!db.Connected()) return QString();
+    if (!db.AcmayaCalis()) return QString();
     QString sayilar = QStringLiteral("&p1=") + QString::number(say(q, "Adresler"));
     sayilar += QLatin1Char('_') + QString::number(say(q, "Ajanda"));
     sayilar += QLatin1Char('_') + QString::number(say(q, "Kasahar"));

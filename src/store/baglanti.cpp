@@ -58,6 +58,16 @@ void Baglanti::Open() {
     db_ = db;
 }
 
+bool Baglanti::AcmayaCalis() {
+    if (!db_) {
+        try {
+            Open();
+        } catch (const DbHatasi&) {
+        }
+    }
+    return db_ != nullptr;
+}
+
 void Baglanti::Close() {
     if (!db_) return;
     sqlite3_close_v2(db_);

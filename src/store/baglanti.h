@@ -21,6 +21,10 @@ public:
     // Opens the existing file; raises DbHatasi when it is missing or not a database.
     void Open();
     void Close();
+    // The open on demand of every database step: opens the file when it is
+    // closed; a failure leaves it closed (the step that follows then fails on
+    // the closed connection, or the caller skips its work). Returns Connected().
+    bool AcmayaCalis();
 
     // Creates a new, empty database file readable by its owner only; raises
     // DbHatasi when the file exists already or cannot be written.

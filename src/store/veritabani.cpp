@@ -12,10 +12,6 @@ namespace Veritabani {
 
 namespace {
 
-void acmayaCalis(Baglanti& db) {
-    if (!db.Connected()) Sessizce([&] { db.Open(); });
-}
-
 void tek(Sorgu& q, const QString& satir) {
     q.Close();
     q.clearSql();
@@ -83,7 +79,7 @@ OlusturmaSonucu VeritabaniOlustur(Baglanti& db, Sorgu& q, const QString& yol) {
 }
 
 void TablolariOlustur(Baglanti& db, Sorgu& q) {
-    acmayaCalis(db);
+    db.AcmayaCalis();
     // One transaction: the new file is written once, not once per statement.
     const bool islem = Sessizce([&] { db.Calistir(QStringLiteral("BEGIN")); });
     for (const SemaTablo& t : Sema::Tablolar()) {
@@ -146,7 +142,7 @@ void VersiyonKontrol(Baglanti& db, Sorgu& q) {
 }
 
 void VeritabaniGuncelle(Baglanti& db, Sorgu& q, int surum) {
-    acmayaCalis(db);
+    db.AcmayaCalis();
     const bool islem = Sessizce([&] { db.Calistir(QStringLiteral("BEGIN")); });
     if (surum < 19) {
         tabloOlustur(q, "Hatalog");
@@ -220,7 +216,7 @@ void VeritabaniGuncelle(Baglanti& db, Sorgu& q, int surum) {
 }
 
 void HataKaydet(Baglanti& db, Sorgu& q, int numara, const QString& yordam, const QString& mesaj) {
-    acmayaCalis(db);
+    db.AcmayaCalis();
     q.Close();
     q.clearSql();
     q.addSql(QStringLiteral(

@@ -258,8 +258,7 @@ void TFMainform::FormCreate() {
 void TFMainform::TemaVeKullaniciOku() {
     Baglanti& db = dm_.DB_Zafo;
     Sorgu& q = dm_.Q_Temp;
-    if (!db.Connected()) Sessizce([&] { db.Open(); });
-    if (!db.Connected()) return;
+    if (!db.AcmayaCalis()) return;
     q.Close();
     q.setSql(QStringLiteral("Select Params.* From Params"));
     QString bilgisayar, kullanici;
