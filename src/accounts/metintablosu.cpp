@@ -135,8 +135,7 @@ void MetinTablosu::sirala(int sutun) {
                 agirliklar.begin() + qsizetype(baslar[size_t(b) + 1]));
         });
     } else {
-        QCollator harman(Turkce::Yerel());
-        harman.setCaseSensitivity(Qt::CaseInsensitive);
+        const QCollator& harman = Turkce::Harmanlayici();
         std::vector<QCollatorSortKey> anahtarlar;
         anahtarlar.reserve(size_t(n));
         for (int r = 0; r < n; ++r)

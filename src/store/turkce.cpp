@@ -1,8 +1,10 @@
 #include "turkce.h"
 
 #include <QCollator>
+#include <algorithm>
 #include <array>
 #include <cmath>
+#include <vector>
 
 #include "zaman.h"
 
@@ -13,8 +15,7 @@ const QLocale& Yerel() {
     return yerel;
 }
 
-namespace {
-const QCollator& harmanlayici() {
+const QCollator& Harmanlayici() {
     static const QCollator c = [] {
         QCollator k(Yerel());
         k.setCaseSensitivity(Qt::CaseInsensitive);
@@ -24,58 +25,64 @@ const QCollator& harmanlayici() {
     }();
     return c;
 }
-}  // namespace
 
 namespace {
 
-// The order of the characters most names are made of: the blank, the digits
-// and the letters of the Turkish alphabet with q, w and x in their Latin
-// places, case ignored (I is ı, İ is i). These have no accents and form no
-// letter pairs, so comparing them one by one gives the collator's answer at a
-// fraction of its cost. 0: any other character, left to the collator.
-class HizliSira {
-public:
-    HizliSira() {
-        sira_.fill(0);
-        sira_[' '] = 1;
-        for (char r = '0'; r <= '9'; ++r)
-            sira_[static_cast<uchar>(r)] = static_cast<quint8>(10 + (r - '0'));
-        const char16_t kucuk[] = u"abcçdefgğhıijklmnoöpqrsştuüvwxyz";
-        const char16_t buyuk[] = u"ABCÇDEFGĞHIİJKLMNOÖPQRSŞTUÜVWXYZ";
-        for (int i = 0; kucuk[i]; ++i) {
-            sira_[kucuk[i]] = static_cast<quint8>(30 + i);
-            sira_[buyuk[i]] = static_cast<quint8>(30 + i);
-        }
-        // İ sits where I would: it is the capital of i.
-        sira_[u'İ'] = sira_[u'i'];
-        sira_[u'I'] = sira_[u'ı'];
+constexpr char16_t kSinir = 0x160;  // past ş
+
+// The weights are the collator's own order of the single characters: letters
+// it holds equal (a case pair, I and ı, İ and i) share a weight. Within this
+// set every character has a primary weight of its own and none expands or
+// forms a pair with another, so comparing two texts' weights one by one gives
+// the collator's answer at a fraction of its cost.
+std::array<quint16, kSinir> agirlikTablosu() {
+    std::array<quint16, kSinir> tablo{};
+    std::vector<char16_t> adaylar;
+    for (char16_t c = 0x20; c <= 0x7E; ++c) adaylar.push_back(c);
+    for (char16_t c : {u'Ç', u'Ö', u'Ü', u'ç', u'ö', u'ü', u'Ğ', u'ğ', u'İ', u'ı', u'Ş', u'ş'})
+        adaylar.push_back(c);
+    auto karsilastir = [](char16_t a, char16_t b) {
+        return Harmanlayici().compare(QStringView(&a, 1), QStringView(&b, 1));
+    };
+    std::stable_sort(adaylar.begin(), adaylar.end(),
+                     [&karsilastir](char16_t a, char16_t b) { return karsilastir(a, b) < 0; });
+    quint16 agirlik = 1;
+    for (size_t i = 0; i < adaylar.size(); ++i) {
+        if (i > 0 && karsilastir(adaylar[i - 1], adaylar[i]) != 0) ++agirlik;
+        tablo[adaylar[i]] = agirlik;
     }
-    quint8 operator()(QChar c) const { return c.unicode() < kBoyut ? sira_[c.unicode()] : 0; }
+    return tablo;
+}
 
-private:
-    static constexpr char16_t kBoyut = 0x160;  // up to ş
-    std::array<quint8, kBoyut> sira_;
-};
+using Tablo = std::array<quint16, kSinir>;
 
-const HizliSira& hizliSira() {
-    static const HizliSira s;
-    return s;
+const Tablo& agirliklar() {
+    static const Tablo t = agirlikTablosu();
+    return t;
+}
+
+inline quint16 agirlik(const Tablo& t, char16_t c) {
+    return c < kSinir ? t[c] : 0;
 }
 
 }  // namespace
 
+quint16 Agirlik(char16_t c) {
+    return agirlik(agirliklar(), c);
+}
+
 int Karsilastir(QStringView a, QStringView b) {
-    const HizliSira& sira = hizliSira();
+    const Tablo& t = agirliklar();
     const qsizetype n = qMin(a.size(), b.size());
     for (qsizetype i = 0; i < n; ++i) {
-        const quint8 sa = sira(a[i]), sb = sira(b[i]);
-        if (!sa || !sb) return harmanlayici().compare(a, b);
+        const quint16 sa = agirlik(t, a[i].unicode()), sb = agirlik(t, b[i].unicode());
+        if (!sa || !sb) return Harmanlayici().compare(a, b);
         if (sa != sb) return sa < sb ? -1 : 1;
     }
     // Equal so far: the longer text comes later, as long as its tail is plain too.
     const QStringView uzun = a.size() > b.size() ? a : b;
     for (qsizetype i = n; i < uzun.size(); ++i)
-        if (!sira(uzun[i])) return harmanlayici().compare(a, b);
+        if (!agirlik(t, uzun[i].unicode())) return Harmanlayici().compare(a, b);
     return a.size() == b.size() ? 0 : (a.size() < b.size() ? -1 : 1);
 }
 
@@ -83,16 +90,16 @@ namespace {
 
 // The next character of a UTF-8 text as its order; 0 for one outside the plain
 // set (or a broken sequence), which sends the whole comparison to the collator.
-quint8 utf8Sira(const HizliSira& sira, const uchar*& p, const uchar* son) {
+quint16 utf8Sira(const Tablo& t, const uchar*& p, const uchar* son) {
     const uchar c = *p;
     if (c < 0x80) {
         ++p;
-        return sira(QChar(c));
+        return agirlik(t, c);
     }
     if ((c & 0xE0) == 0xC0 && p + 1 < son && (p[1] & 0xC0) == 0x80) {
         const char16_t kod = static_cast<char16_t>(((c & 0x1F) << 6) | (p[1] & 0x3F));
         p += 2;
-        return sira(QChar(kod));
+        return agirlik(t, kod);
     }
     return 0;
 }
@@ -100,7 +107,7 @@ quint8 utf8Sira(const HizliSira& sira, const uchar*& p, const uchar* son) {
 }  // namespace
 
 int KarsilastirUtf8(const char* a, int uzA, const char* b, int uzB) {
-    const HizliSira& sira = hizliSira();
+    const Tablo& t = agirliklar();
     const uchar* pa = reinterpret_cast<const uchar*>(a);
     const uchar* pb = reinterpret_cast<const uchar*>(b);
     const uchar* sonA = pa + uzA;
@@ -109,16 +116,16 @@ int KarsilastirUtf8(const char* a, int uzA, const char* b, int uzB) {
         return Karsilastir(QString::fromUtf8(a, uzA), QString::fromUtf8(b, uzB));
     };
     while (pa < sonA && pb < sonB) {
-        const quint8 sa = utf8Sira(sira, pa, sonA);
-        const quint8 sb = utf8Sira(sira, pb, sonB);
+        const quint16 sa = utf8Sira(t, pa, sonA);
+        const quint16 sb = utf8Sira(t, pb, sonB);
         if (!sa || !sb) return yavas();
         if (sa != sb) return sa < sb ? -1 : 1;
     }
     // Equal so far: the longer text comes later, as long as its tail is plain too.
     for (const uchar* p = pa; p < sonA;)
-        if (!utf8Sira(sira, p, sonA)) return yavas();
+        if (!utf8Sira(t, p, sonA)) return yavas();
     for (const uchar* p = pb; p < sonB;)
-        if (!utf8Sira(sira, p, sonB)) return yavas();
+        if (!utf8Sira(t, p, sonB)) return yavas();
     if (pa < sonA) return 1;
     if (pb < sonB) return -1;
     return 0;
