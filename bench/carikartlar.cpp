@@ -13,6 +13,7 @@
 #include <cstdio>
 
 #include "carimodeli.h"
+#include "jetfikstur.h"
 #include "jetyazici.h"
 #include "sorgu.h"
 #include "tdssunucu.h"
@@ -38,39 +39,6 @@ const char* const kAdlar[] = {"Çağlar", "Şükrü", "İsmail", "Irmak", "Ömer
 QString ad(quint32& x) {
     x = x * 1103515245u + 12345u;
     return QString::fromUtf8(kAdlar[(x >> 16) % 12]);
-}
-
-QByteArray sirketDosyasi(int adet) {
-    using JetYazici::Tip;
-    JetYazici::Tablo t;
-    t.ad = QStringLiteral("Carikart");
-    t.sutunlar = {{QStringLiteral("Crsirano"), Tip::Uzun, 0, true},
-                  {QStringLiteral("Carikod"), Tip::Metin, 20},
-                  {QStringLiteral("Unvan"), Tip::Metin, 60},
-                  {QStringLiteral("Yetkili"), Tip::Metin, 30},
-                  {QStringLiteral("Adres1"), Tip::Metin, 50},
-                  {QStringLiteral("Adres2"), Tip::Metin, 50},
-                  {QStringLiteral("Adres3"), Tip::Metin, 50},
-                  {QStringLiteral("Sehir"), Tip::Metin, 25},
-                  {QStringLiteral("Telefon1"), Tip::Metin, 15},
-                  {QStringLiteral("Telefon2"), Tip::Metin, 15},
-                  {QStringLiteral("Faxno"), Tip::Metin, 15},
-                  {QStringLiteral("Vergi_Da"), Tip::Metin, 30},
-                  {QStringLiteral("Vergi_No"), Tip::Metin, 15}};
-    quint32 x = 7;
-    for (int i = 1; i <= adet; ++i) {
-        t.satirlar.append({i, QStringLiteral("120.%1").arg(i, 6, 10, QLatin1Char('0')),
-                           QStringLiteral("%1 %2 Ticaret Ltd. Şti.").arg(ad(x), ad(x)),
-                           QStringLiteral("%1 %2").arg(ad(x), ad(x)),
-                           QStringLiteral("Atatürk Cad. No:%1").arg(i % 300),
-                           QStringLiteral("Kat 2 Daire %1").arg(i % 40), QString(""),
-                           QStringLiteral("İzmir"), QStringLiteral("0232 441 %1").arg(i % 10000),
-                           QVariant(), QStringLiteral("0232 442 0000"), QStringLiteral("Karşıyaka"),
-                           QString::number(1000000000 + i)});
-    }
-    JetYazici::Dosya d;
-    d.tablolar = {t};
-    return JetYazici::Yaz(d);
 }
 
 QByteArray logoYaniti(int adet) {
@@ -150,7 +118,7 @@ int main(int argc, char** argv) {
     {
         QFile f(yol);
         if (!f.open(QIODevice::WriteOnly)) return 1;
-        f.write(sirketDosyasi(adet));
+        f.write(JetYazici::Yaz(JetFikstur::SirketDosyasi(adet)));
     }
     params(1, QString(), yol);
     olc("company file", app, adet);

@@ -124,4 +124,43 @@ JetYazici::Dosya KovimaroVdb(int surum, int satir) {
     return d;
 }
 
+JetYazici::Dosya SirketDosyasi(int kart) {
+    using JetYazici::Tip;
+    static const char* const adlar[] = {"Çağlar", "Şükrü", "İsmail", "Irmak", "Ömer",  "Ülkü",
+                                        "Gül",    "Ağaç",  "Cem",    "Çetin", "Ilgaz", "Oğuz"};
+    JetYazici::Tablo t;
+    t.ad = QStringLiteral("Carikart");
+    t.sutunlar = {{QStringLiteral("Crsirano"), Tip::Uzun, 0, true},
+                  {QStringLiteral("Carikod"), Tip::Metin, 20},
+                  {QStringLiteral("Unvan"), Tip::Metin, 60},
+                  {QStringLiteral("Yetkili"), Tip::Metin, 30},
+                  {QStringLiteral("Adres1"), Tip::Metin, 50},
+                  {QStringLiteral("Adres2"), Tip::Metin, 50},
+                  {QStringLiteral("Adres3"), Tip::Metin, 50},
+                  {QStringLiteral("Sehir"), Tip::Metin, 25},
+                  {QStringLiteral("Telefon1"), Tip::Metin, 15},
+                  {QStringLiteral("Telefon2"), Tip::Metin, 15},
+                  {QStringLiteral("Faxno"), Tip::Metin, 15},
+                  {QStringLiteral("Vergi_Da"), Tip::Metin, 30},
+                  {QStringLiteral("Vergi_No"), Tip::Metin, 15}};
+    quint32 x = 7;
+    auto ad = [&x] {
+        x = x * 1103515245u + 12345u;
+        return QString::fromUtf8(adlar[(x >> 16) % 12]);
+    };
+    for (int i = 1; i <= kart; ++i) {
+        t.satirlar.append({i, QStringLiteral("120.%1").arg(i, 6, 10, QLatin1Char('0')),
+                           QStringLiteral("%1 %2 Ticaret Ltd. Şti.").arg(ad(), ad()),
+                           QStringLiteral("%1 %2").arg(ad(), ad()),
+                           QStringLiteral("Atatürk Cad. No:%1").arg(i % 300),
+                           QStringLiteral("Kat 2 Daire %1").arg(i % 40), QString(""),
+                           QStringLiteral("İzmir"), QStringLiteral("0232 441 %1").arg(i % 10000),
+                           QVariant(), QStringLiteral("0232 442 0000"), QStringLiteral("Karşıyaka"),
+                           QString::number(1000000000 + i)});
+    }
+    JetYazici::Dosya d;
+    d.tablolar = {t};
+    return d;
+}
+
 }  // namespace JetFikstur

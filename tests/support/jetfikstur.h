@@ -14,4 +14,9 @@ namespace JetFikstur {
 // 1900, negative and fractional amounts, gaps in Sirano and random keys.
 JetYazici::Dosya KovimaroVdb(int surum, int satir = 6);
 
+// A company file of the accounting program with `kart` cards in table
+// Carikart: the thirteen columns the card viewer reads, Turkish titles drawn
+// from a fixed sequence, one NULL and one empty text in every row.
+JetYazici::Dosya SirketDosyasi(int kart);
+
 }  // namespace JetFikstur
