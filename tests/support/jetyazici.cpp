@@ -5,6 +5,8 @@
 #include <cmath>
 #include <cstring>
 
+#include "jetbaslik.h"
+
 namespace JetYazici {
 
 namespace {
@@ -36,21 +38,6 @@ void ekle64(QByteArray& b, quint64 d) {
     char t[8];
     qToLittleEndian<quint64>(d, t);
     b.append(t, 8);
-}
-
-void rc4(const quint8* anahtar, int anahtarBoyu, quint8* veri, int boy) {
-    quint8 s[256];
-    for (int i = 0; i < 256; ++i) s[i] = static_cast<quint8>(i);
-    for (int i = 0, j = 0; i < 256; ++i) {
-        j = (j + s[i] + anahtar[i % anahtarBoyu]) & 0xFF;
-        std::swap(s[i], s[j]);
-    }
-    for (int n = 0, i = 0, j = 0; n < boy; ++n) {
-        i = (i + 1) & 0xFF;
-        j = (j + s[i]) & 0xFF;
-        std::swap(s[i], s[j]);
-        veri[n] ^= s[(s[i] + s[j]) & 0xFF];
-    }
 }
 
 bool sabit(Tip t) {
@@ -294,7 +281,8 @@ QByteArray baslikSayfasi(const Dosya& d) {
         s[0x42 + i] = static_cast<char>(b ^ maske[i % 4]);
     }
     const quint8 anahtar[4] = {0xC7, 0xDA, 0x39, 0x6B};
-    rc4(anahtar, 4, reinterpret_cast<quint8*>(s.data() + 0x18), 128);
+    // The reader's own cipher: mdbtools, which reads these files too, checks it.
+    Jet::Baslik::Rc4(anahtar, 4, reinterpret_cast<quint8*>(s.data() + 0x18), 128);
     return s;
 }
 
