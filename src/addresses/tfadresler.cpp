@@ -62,15 +62,8 @@ std::unique_ptr<GirisPencere> TFAdresler::girisPenceresi() {
 void TFAdresler::kayittanSonra(const GirisPencere& giris, int) {
     // The key finds the row wherever the sort put it; no match leaves the first
     // row current. Keys differ in letter case alone, so they are compared exactly.
-    const QString& anahtar = static_cast<const TFAdreslernew&>(giris).Keyvalue;
-    Sorgu& q = sorgu();
-    const int sutun = q.sutunNo(QStringLiteral("Keyvalue"));
-    for (int satir = 0; satir < q.RecordCount(); ++satir) {
-        if (q.hucre(satir, sutun).toString() == anahtar) {
-            q.setRecNo(satir);
-            return;
-        }
-    }
+    sorgu().Locate(QStringLiteral("Keyvalue"), static_cast<const TFAdreslernew&>(giris).Keyvalue,
+                   Qt::CaseSensitive);
 }
 
 void TFAdresler::silmedenSonra(qint64 sirano) {

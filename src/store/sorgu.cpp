@@ -335,7 +335,7 @@ void Sorgu::setRecNo(int satir) {
     eof_ = bof_ = false;
 }
 
-bool Sorgu::Locate(const QString& ad, const QVariant& deger) {
+bool Sorgu::Locate(const QString& ad, const QVariant& deger, Qt::CaseSensitivity harf) {
     const int s = sutunNo(ad);
     if (s < 0) throw DbHatasi(QStringLiteral("Alan bulunamadı: %1").arg(ad));
     QVariant aranan = deger;
@@ -350,7 +350,7 @@ bool Sorgu::Locate(const QString& ad, const QVariant& deger) {
         if (v.isNull() || aranan.isNull())
             esit = v.isNull() && aranan.isNull();
         else if (metin)
-            esit = v.toString().compare(aranan.toString(), Qt::CaseInsensitive) == 0;
+            esit = v.toString().compare(aranan.toString(), harf) == 0;
         else if (v.typeId() == QMetaType::QString)
             esit = v.toString() == aranan.toString();
         else

@@ -70,8 +70,10 @@ public:
     int RecNo() const { return imlec_; }  // 0-based; -1 with no rows
     void setRecNo(int satir);
     // Moves to the first row whose column equals the value (text without regard
-    // to case); leaves the cursor where it was and returns false when none does.
-    bool Locate(const QString& ad, const QVariant& deger);
+    // to case unless asked); leaves the cursor where it was and returns false
+    // when none does.
+    bool Locate(const QString& ad, const QVariant& deger,
+                Qt::CaseSensitivity harf = Qt::CaseInsensitive);
 
     // Raw access for grid models.
     int fieldCount() const { return sutunlar_.size(); }

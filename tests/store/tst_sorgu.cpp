@@ -75,6 +75,11 @@ void TstSorgu::locate() {
     QCOMPARE(q.RecNo(), 1);
     QVERIFY(!q.Locate(QStringLiteral("Ad"), QStringLiteral("Yok")));
     QCOMPARE(q.RecNo(), 1);  // stays where it was
+    // Random keys differ in letter case alone: those are found exactly.
+    QVERIFY(!q.Locate(QStringLiteral("Ad"), QStringLiteral("veli"), Qt::CaseSensitive));
+    QCOMPARE(q.RecNo(), 1);
+    QVERIFY(q.Locate(QStringLiteral("Ad"), QStringLiteral("Ali"), Qt::CaseSensitive));
+    QCOMPARE(q.RecNo(), 0);
     QVERIFY(q.Locate(QStringLiteral("Sirano"), 3));
     QCOMPARE(q.fieldText(QStringLiteral("Ad")), QStringLiteral("Ayşe"));
     q.Last();
