@@ -1,7 +1,6 @@
 #include "tftanimyedek.h"
 
 #include <QAction>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -14,27 +13,11 @@
 #include <QVBoxLayout>
 
 #include "dbhatasi.h"
+#include "dosyasecimi.h"
 #include "pencereparcalari.h"
 #include "udm.h"
 #include "uygulama.h"
 #include "yedektanim.h"
-
-TFTanimyedek::Secici& TFTanimyedek::EOpenFile() {
-    static Secici secici = [](QWidget* sahip) {
-        return QFileDialog::getOpenFileName(sahip, QStringLiteral("Yedeklenecek Dosyayı Seçin"));
-    };
-    return secici;
-}
-
-TFTanimyedek::Secici& TFTanimyedek::KlasorSecici() {
-    // Browsing starts at the desktop.
-    static Secici secici = [](QWidget* sahip) {
-        return QFileDialog::getExistingDirectory(
-            sahip, QStringLiteral("Zafo Programının Yüklendiği Dizin"),
-            QStandardPaths::writableLocation(QStandardPaths::DesktopLocation));
-    };
-    return secici;
-}
 
 TFTanimyedek::TFTanimyedek(QWidget* parent)
     : QDialog(parent),
@@ -66,7 +49,10 @@ TFTanimyedek::TFTanimyedek(QWidget* parent)
     gozat->setObjectName(QStringLiteral("EZafodizinGozat"));
     gozat->setToolTip(QStringLiteral("Dizin Seç"));
     connect(gozat, &QAction::triggered, this, [this] {
-        const QString klasor = KlasorSecici()(this);
+        // Browsing starts at the desktop.
+        const QString klasor =
+            DosyaSecimi::Klasor(this, QStringLiteral("Zafo Programının Yüklendiği Dizin"),
+                                QStandardPaths::writableLocation(QStandardPaths::DesktopLocation));
         if (!klasor.isEmpty()) EZafodizin->setText(klasor);
     });
     auto* grDizin = new QGroupBox(QStringLiteral("Zafo Programının Yüklendiği Dizin "));
@@ -144,7 +130,8 @@ void TFTanimyedek::YedekDosyalariGoster() {
 }
 
 void TFTanimyedek::BEkleClick() {
-    const QString dosya = EOpenFile()(this);
+    const QString dosya =
+        DosyaSecimi::AcilacakDosya(this, QStringLiteral("Yedeklenecek Dosyayı Seçin"), QString());
     if (dosya.isEmpty() || !QFileInfo::exists(dosya)) return;
     for (int i = 0; i < EDosyalar->count(); ++i)
         if (EDosyalar->item(i)->text() == dosya) return;

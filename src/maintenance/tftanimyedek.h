@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QDialog>
-#include <functional>
 #include <memory>
 
 class QLineEdit;
@@ -27,11 +26,6 @@ public:
     void BSilClick();
     void BKaydetClick();
     void BCikisClick();
-
-    // The file and folder pickers; tests answer them in advance.
-    using Secici = std::function<QString(QWidget* sahip)>;
-    static Secici& EOpenFile();
-    static Secici& KlasorSecici();
 
 protected:
     void showEvent(QShowEvent* olay) override;

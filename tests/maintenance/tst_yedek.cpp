@@ -7,6 +7,7 @@
 
 #include "bakimortami.h"
 #include "dbhatasi.h"
+#include "dosyasecimi.h"
 #include "tablomodeli.h"
 #include "testdb.h"
 #include "tftanimyedek.h"
@@ -37,9 +38,8 @@ class TstYedek : public QObject {
     Q_OBJECT
 
 private slots:
-    void cleanup() {
-        TFTanimyedek::EOpenFile() = [](QWidget*) { return QString(); };
-    }
+    void initTestCase() { DosyaSecimi::Test::Etkinlestir(); }
+    void cleanup() { DosyaSecimi::Test::Temizle(); }
     void kaydet_data();
     void kaydet();
     void adimlarSirayla();
@@ -118,7 +118,7 @@ void TstYedek::ekleVeCikar() {
     const QString bir = dosyaOlustur(dosyalar, QStringLiteral("bir.txt"));
     const QString iki = dosyaOlustur(dosyalar, QStringLiteral("iki.txt"));
     QStringList secilecek{bir, bir, dosyalar.filePath(QStringLiteral("yok.txt")), QString(), iki};
-    TFTanimyedek::EOpenFile() = [&](QWidget*) { return secilecek.takeFirst(); };
+    for (const QString& dosya : secilecek) DosyaSecimi::Test::CevapEkle(dosya);
 
     TFTanimyedek d;
     d.show();
@@ -151,7 +151,7 @@ void TstYedek::cikisHicbirSeyYazmaz() {
     QTemporaryDir dosyalar;
     const QString yeni = dosyaOlustur(dosyalar, QStringLiteral("yeni.txt"));
     dosyalariKaydet(o, {QStringLiteral("/eski.txt")});
-    TFTanimyedek::EOpenFile() = [&](QWidget*) { return yeni; };
+    DosyaSecimi::Test::CevapEkle(yeni);
     TFTanimyedek d;
     d.show();
     auto* liste = d.findChild<QListWidget*>(QStringLiteral("EDosyalar"));
@@ -180,7 +180,7 @@ void TstYedek::cikarilipYenidenEklenenYeniSatirAlir() {
         d.findChild<QPushButton*>(QStringLiteral("BKaydet"))->click();
     }
     QVERIFY(kayitliDosyalar(o).isEmpty());
-    TFTanimyedek::EOpenFile() = [&](QWidget*) { return yol; };
+    DosyaSecimi::Test::CevapEkle(yol);
     TFTanimyedek d;
     d.show();
     d.findChild<QPushButton*>(QStringLiteral("BEkle"))->click();

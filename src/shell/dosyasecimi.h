@@ -4,11 +4,13 @@
 
 class QWidget;
 
-// The file-open dialog, through one door that tests can answer in advance.
+// The file and folder dialogs, through one door that tests can answer in advance.
 namespace DosyaSecimi {
 
 // Asks for an existing file; an empty text when the user cancels.
 QString AcilacakDosya(QWidget* sahip, const QString& baslik, const QString& klasor);
+// Asks for an existing folder; an empty text when the user cancels.
+QString Klasor(QWidget* sahip, const QString& baslik, const QString& klasor);
 
 namespace Test {
 // On: no dialog opens; each question takes the next queued answer (cancel
