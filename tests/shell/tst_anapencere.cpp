@@ -23,6 +23,19 @@ qint64 tekDeger(Sorgu& q, const QString& sql) {
     return n;
 }
 
+// A new data file in a folder of its own, with the data module on it.
+struct YeniDosya {
+    QTemporaryDir dizin;
+    TDm dm{dizin.path()};
+    const bool hazir = dm.DataModuleCreate();
+};
+
+// Brings the main window up from the tray, the opening alert closed first.
+void goster(TFMainform& pencere) {
+    pencere.AlertMesajKapat();
+    pencere.ProgramiGoster();
+}
+
 bool mesajVar(const QString& metin, int numara) {
     for (const auto& k : MesajTest::Gosterilenler())
         if (k.metin == metin && k.numara == numara) return true;
@@ -67,10 +80,10 @@ private slots:
 };
 
 void TstAnaPencere::yeniDosyaOlusturulur() {
-    QTemporaryDir dizin;
-    TDm dm(dizin.path());
-    QVERIFY(dm.DataModuleCreate());
-    QVERIFY(QFileInfo::exists(dizin.filePath(QStringLiteral("Kovimaro.Vdb"))));
+    YeniDosya yeni;
+    QVERIFY(yeni.hazir);
+    TDm& dm = yeni.dm;
+    QVERIFY(QFileInfo::exists(yeni.dizin.filePath(QStringLiteral("Kovimaro.Vdb"))));
     QCOMPARE(tekDeger(dm.Q_Temp, QStringLiteral("Select Versiyonno From Versiyon")), 53);
     QVERIFY(MesajTest::Gosterilenler().isEmpty());
 }
@@ -131,9 +144,9 @@ void TstAnaPencere::yanlisParolaliJetDosyasi() {
 }
 
 void TstAnaPencere::tepsideBaslar() {
-    QTemporaryDir dizin;
-    TDm dm(dizin.path());
-    QVERIFY(dm.DataModuleCreate());
+    YeniDosya yeni;
+    QVERIFY(yeni.hazir);
+    TDm& dm = yeni.dm;
     TFMainform pencere(dm, true);
     QVERIFY(!pencere.isVisible());
     QVERIFY(pencere.zamanlayiciAcik());
@@ -145,9 +158,9 @@ void TstAnaPencere::tepsideBaslar() {
 }
 
 void TstAnaPencere::tepsiTiklamaKurali() {
-    QTemporaryDir dizin;
-    TDm dm(dizin.path());
-    QVERIFY(dm.DataModuleCreate());
+    YeniDosya yeni;
+    QVERIFY(yeni.hazir);
+    TDm& dm = yeni.dm;
     TFMainform pencere(dm, true);
     QVERIFY(pencere.alertAcik());
     pencere.JvTrayClick(QSystemTrayIcon::Trigger);
@@ -162,12 +175,11 @@ void TstAnaPencere::tepsiTiklamaKurali() {
 }
 
 void TstAnaPencere::modulTekPencere() {
-    QTemporaryDir dizin;
-    TDm dm(dizin.path());
-    QVERIFY(dm.DataModuleCreate());
+    YeniDosya yeni;
+    QVERIFY(yeni.hazir);
+    TDm& dm = yeni.dm;
     TFMainform pencere(dm, true);
-    pencere.AlertMesajKapat();
-    pencere.ProgramiGoster();
+    goster(pencere);
     QWidget* ilk = pencere.ModulAc(QStringLiteral("FNOTLAR"));
     QVERIFY(ilk);
     QCOMPARE(pencere.ModulAc(QStringLiteral("FNOTLAR")), ilk);
@@ -175,12 +187,11 @@ void TstAnaPencere::modulTekPencere() {
 }
 
 void TstAnaPencere::gizlemeModulleriKapatir() {
-    QTemporaryDir dizin;
-    TDm dm(dizin.path());
-    QVERIFY(dm.DataModuleCreate());
+    YeniDosya yeni;
+    QVERIFY(yeni.hazir);
+    TDm& dm = yeni.dm;
     TFMainform pencere(dm, true);
-    pencere.AlertMesajKapat();
-    pencere.ProgramiGoster();
+    goster(pencere);
     QPointer<QWidget> modul = pencere.ModulAc(QStringLiteral("FNOTLAR"));
     const int onceki = AcilisSayaci;
     pencere.ProgramiGizle();
@@ -190,23 +201,20 @@ void TstAnaPencere::gizlemeModulleriKapatir() {
     QVERIFY(pencere.zamanlayiciAcik());
     // Still in the first days: going back to the tray shows the alert again.
     QCOMPARE(AcilisSayaci, onceki - 1);
-    pencere.AlertMesajKapat();
-    pencere.ProgramiGoster();
+    goster(pencere);
     QVERIFY(pencere.mdiAlani()->subWindowList().isEmpty());
 }
 
 void TstAnaPencere::kapatmaVeKucultmeGizler() {
-    QTemporaryDir dizin;
-    TDm dm(dizin.path());
-    QVERIFY(dm.DataModuleCreate());
+    YeniDosya yeni;
+    QVERIFY(yeni.hazir);
+    TDm& dm = yeni.dm;
     TFMainform pencere(dm, true);
-    pencere.AlertMesajKapat();
-    pencere.ProgramiGoster();
+    goster(pencere);
     QVERIFY(!pencere.close());
     QVERIFY(!pencere.isVisible());
     QVERIFY(pencere.zamanlayiciAcik());
-    pencere.AlertMesajKapat();
-    pencere.ProgramiGoster();
+    goster(pencere);
     pencere.setWindowState(Qt::WindowMinimized);
     QTRY_VERIFY(!pencere.isVisible());
     QVERIFY(!pencere.isMinimized());
@@ -232,12 +240,12 @@ void TstAnaPencere::kullaniciAdlariBirlikteYazilir() {
 }
 
 void TstAnaPencere::otomatikBaslatHatasiKaydedilir() {
-    QTemporaryDir dizin;
-    TDm dm(dizin.path());
-    QVERIFY(dm.DataModuleCreate());
+    YeniDosya yeni;
+    QVERIFY(yeni.hazir);
+    TDm& dm = yeni.dm;
     const QByteArray onceki = qgetenv("XDG_CONFIG_HOME");
     // A file where the settings folder should be: no autostart entry can be written.
-    const QString engel = dizin.filePath(QStringLiteral("engel"));
+    const QString engel = yeni.dizin.filePath(QStringLiteral("engel"));
     QFile(engel).open(QIODevice::WriteOnly);
     qputenv("XDG_CONFIG_HOME", engel.toUtf8());
     { TFMainform pencere(dm, true); }
@@ -253,9 +261,9 @@ void TstAnaPencere::otomatikBaslatHatasiKaydedilir() {
 }
 
 void TstAnaPencere::zamanlayiciAlarmKontroluYapar() {
-    QTemporaryDir dizin;
-    TDm dm(dizin.path());
-    QVERIFY(dm.DataModuleCreate());
+    YeniDosya yeni;
+    QVERIFY(yeni.hazir);
+    TDm& dm = yeni.dm;
     TFMainform pencere(dm, true);
     int sayac = 0;
     TFMainform::AlarmKontrolu() = [&] {
