@@ -19,7 +19,7 @@
 
 #include "alarm.h"
 #include "gunlukplan.h"
-#include "kayitlarmodeli.h"
+#include "sorgumodeli.h"
 #include "planyoneticisi.h"
 #include "sorgu.h"
 #include "tfajanda.h"

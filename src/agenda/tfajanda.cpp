@@ -15,9 +15,10 @@
 #include "alanlar.h"
 #include "dbhatasi.h"
 #include "gunlukplan.h"
-#include "kayitlarmodeli.h"
 #include "mesaj.h"
 #include "planyoneticisi.h"
+#include "sorgumodeli.h"
+#include "turkce.h"
 #include "udm.h"
 #include "uygulama.h"
 #include "zaman.h"
@@ -179,7 +180,19 @@ QWidget* TFAjanda::kayitlarSayfasi() {
     sayfa->setObjectName(QStringLiteral("Stumadres"));
     DbKayitlar = new QTableView(sayfa);
     DbKayitlar->setObjectName(QStringLiteral("DbKayitlar"));
-    Ds_Kayitlar = new KayitlarModeli(Q_Kayitlar, this);
+    // A missing date (the zero date) shows as an empty cell.
+    const Qt::Alignment sol = Qt::AlignLeft | Qt::AlignVCenter;
+    const auto tarih = [](const QVariant& deger) {
+        return Turkce::Tarih(Sorgu::tarihOku(deger).date());
+    };
+    Ds_Kayitlar =
+        new SorguModeli(Q_Kayitlar,
+                        {{QStringLiteral("Bastar"), QStringLiteral("Baş.Tarihi"), 89, sol, tarih},
+                         {QStringLiteral("Bassaat"), QStringLiteral("Baş.Saati"), 80, sol, {}},
+                         {QStringLiteral("Bittar"), QStringLiteral("Bit.Tarihi"), 86, sol, tarih},
+                         {QStringLiteral("Bitsaat"), QStringLiteral("Bit.Saati"), 76, sol, {}},
+                         {QStringLiteral("Aciklama"), QStringLiteral("Açıklama"), 379, sol, {}}},
+                        this);
     Ds_Kayitlar->setObjectName(QStringLiteral("Ds_Kayitlar"));
     DbKayitlar->setModel(Ds_Kayitlar);
     DbKayitlar->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -190,12 +203,12 @@ QWidget* TFAjanda::kayitlarSayfasi() {
     DbKayitlar->verticalHeader()->setFixedWidth(18);
     DbKayitlar->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
     for (int i = 0; i < Ds_Kayitlar->columnCount(); ++i)
-        DbKayitlar->setColumnWidth(i, KayitlarModeli::sutunGenisligi(i));
+        DbKayitlar->setColumnWidth(i, Ds_Kayitlar->sutunlar()[i].genislik);
     connect(DbKayitlar->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             [this](const QModelIndex& simdiki) {
                 if (!simdiki.isValid()) return;
                 Q_Kayitlar.setRecNo(simdiki.row());
-                Ds_Kayitlar->setGecerliSatir(simdiki.row());
+                Ds_Kayitlar->imlecDegisti();
             });
 
     BGridekle = komutDugmesi(QStringLiteral("BGridekle"), QStringLiteral("Ekle"), sayfa);
@@ -320,11 +333,13 @@ void TFAjanda::listeyiOku(const QString& ajid) {
     listeBekliyor_ = false;
     listeHedefi_.clear();
     try {
-        Q_Kayitlar.Close();
-        Q_Kayitlar.setSql(QStringLiteral("Select ajanda.* from ajanda Order By Bastar, Bassaat"));
-        Q_Kayitlar.Open();
+        Ds_Kayitlar->yenidenCalistir([this] {
+            Q_Kayitlar.Close();
+            Q_Kayitlar.setSql(
+                QStringLiteral("Select ajanda.* from ajanda Order By Bastar, Bassaat"));
+            Q_Kayitlar.Open();
+        });
     } catch (const DbHatasi& hata) {
-        Ds_Kayitlar->yenile();
         HataPenceresi(hata.mesaj());
         return;
     }
@@ -332,13 +347,12 @@ void TFAjanda::listeyiOku(const QString& ajid) {
         Q_Kayitlar.Last();
     else if (!Q_Kayitlar.Locate(QStringLiteral("Ajid"), ajid))
         Q_Kayitlar.First();
-    Ds_Kayitlar->yenile();
     listeKonumunuGoster();
 }
 
 void TFAjanda::listeKonumunuGoster() {
     const int satir = Q_Kayitlar.RecNo();
-    Ds_Kayitlar->setGecerliSatir(satir);
+    Ds_Kayitlar->imlecDegisti();
     if (satir < 0) return;
     const QModelIndex indeks = Ds_Kayitlar->index(satir, 0);
     DbKayitlar->setCurrentIndex(indeks);

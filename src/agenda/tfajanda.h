@@ -4,7 +4,7 @@
 #include "sorgu.h"
 
 class GunlukPlanGorunumu;
-class KayitlarModeli;
+class SorguModeli;
 class PlanYoneticisi;
 class QAction;
 class QButtonGroup;
@@ -45,7 +45,7 @@ public:
     GunlukPlanGorunumu* GunlukPlan;
     PlanYoneticisi* PlanManager;
     QTableView* DbKayitlar;
-    KayitlarModeli* Ds_Kayitlar;
+    SorguModeli* Ds_Kayitlar;
     TarihAlani* ETarih;
     QToolButton* sBitBtn1;
     QToolButton* BSonraki;

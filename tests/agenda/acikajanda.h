@@ -10,7 +10,7 @@
 #include "ajandatest.h"
 #include "alanlar.h"
 #include "gunlukplan.h"
-#include "kayitlarmodeli.h"
+#include "sorgumodeli.h"
 #include "tfajanda.h"
 #include "zaman.h"
 
