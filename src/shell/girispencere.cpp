@@ -9,19 +9,6 @@
 #include "sorgu.h"
 
 namespace {
-
-QPushButton* kalinDugme(const char* ad, const QString& baslik, QWidget* sahip) {
-    auto* b = new QPushButton(baslik, sahip);
-    b->setObjectName(QLatin1String(ad));
-    QFont f = b->font();
-    f.setBold(true);
-    b->setFont(f);
-    // Enter is the key handler's business; no button presses itself for another control.
-    b->setAutoDefault(false);
-    b->setDefault(false);
-    return b;
-}
-
 bool enterMi(int tus) {
     return tus == Qt::Key_Return || tus == Qt::Key_Enter;
 }
@@ -37,8 +24,8 @@ GirisPencere::GirisPencere(const QString& ad, const QString& baslik, Baglanti& d
     // A fixed dialog whose title bar has only the close box.
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint);
-    BKaydet = kalinDugme("BKaydet", QStringLiteral("Kaydet - F9"), this);
-    BCikis = kalinDugme("BCikis", QStringLiteral("Çıkış - Esc"), this);
+    BKaydet = KalinDugme("BKaydet", QStringLiteral("Kaydet - F9"), this);
+    BCikis = KalinDugme("BCikis", QStringLiteral("Çıkış - Esc"), this);
     connect(BKaydet, &QPushButton::clicked, this, &GirisPencere::BKaydetClick);
     connect(BCikis, &QPushButton::clicked, this, &GirisPencere::BCikisClick);
 }

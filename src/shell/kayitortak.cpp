@@ -2,6 +2,7 @@
 
 #include <QAbstractButton>
 #include <QKeyEvent>
+#include <QPushButton>
 #include <QWidget>
 
 IslemTuslari::IslemTuslari(QAbstractButton* yeni, QAbstractButton* duzelt, QAbstractButton* sil,
@@ -33,4 +34,15 @@ bool IslemTuslari::eventFilter(QObject* nesne, QEvent* olay) {
     }
     if (dugme) dugme->click();
     return true;
+}
+
+QPushButton* KalinDugme(const char* ad, const QString& baslik, QWidget* sahip) {
+    auto* b = new QPushButton(baslik, sahip);
+    b->setObjectName(QLatin1String(ad));
+    QFont f = b->font();
+    f.setBold(true);
+    b->setFont(f);
+    b->setAutoDefault(false);
+    b->setDefault(false);
+    return b;
 }

@@ -3,6 +3,8 @@
 #include <QObject>
 
 class QAbstractButton;
+class QPushButton;
+class QString;
 class QWidget;
 
 // The keys of a record window's four actions (address book, notes, cash
@@ -27,3 +29,7 @@ private:
     QAbstractButton* sil_;
     QAbstractButton* cikis_;
 };
+
+// A record window's bold command button ("Kaydet - F9", "Yeni - F7"). Enter
+// is the key handler's business: no button presses itself for another control.
+QPushButton* KalinDugme(const char* ad, const QString& baslik, QWidget* sahip);

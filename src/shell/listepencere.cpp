@@ -11,20 +11,6 @@
 #include "kayitortak.h"
 #include "mesaj.h"
 
-namespace {
-
-QPushButton* islemDugmesi(const char* ad, const QString& baslik, QWidget* sahip) {
-    auto* b = new QPushButton(baslik, sahip);
-    b->setObjectName(QLatin1String(ad));
-    QFont f = b->font();
-    f.setBold(true);
-    b->setFont(f);
-    b->setAutoDefault(false);
-    return b;
-}
-
-}  // namespace
-
 ListePencere::ListePencere(const Tanim& tanim, Baglanti& db, Sorgu& qTemp, QWidget* parent)
     : ModulPencere(tanim.ad, Yerlesim(QStringLiteral("Kovimaro"), tanim.bolum), parent),
       db_(&db),
@@ -41,10 +27,10 @@ ListePencere::ListePencere(const Tanim& tanim, Baglanti& db, Sorgu& qTemp, QWidg
 
     auto* dugmeKutusu = new QGroupBox(this);
     dugmeKutusu->setObjectName(QStringLiteral("GroupBox2"));
-    BYeni = islemDugmesi("BYeni", QStringLiteral("Yeni - F7"), dugmeKutusu);
-    BDuzelt = islemDugmesi("BDuzelt", QStringLiteral("Düzelt - F8"), dugmeKutusu);
-    BSil = islemDugmesi("BSil", QStringLiteral("Sil - F3"), dugmeKutusu);
-    BCikis = islemDugmesi("BCikis", QStringLiteral("Çıkış - Esc"), dugmeKutusu);
+    BYeni = KalinDugme("BYeni", QStringLiteral("Yeni - F7"), dugmeKutusu);
+    BDuzelt = KalinDugme("BDuzelt", QStringLiteral("Düzelt - F8"), dugmeKutusu);
+    BSil = KalinDugme("BSil", QStringLiteral("Sil - F3"), dugmeKutusu);
+    BCikis = KalinDugme("BCikis", QStringLiteral("Çıkış - Esc"), dugmeKutusu);
     auto* dugmeDuzen = new QHBoxLayout(dugmeKutusu);
     dugmeDuzen->setContentsMargins(4, 4, 4, 4);
     for (QPushButton* b : {BYeni, BDuzelt, BSil, BCikis}) dugmeDuzen->addWidget(b);

@@ -1,5 +1,6 @@
 #include "uygulama.h"
 
+#include <QIcon>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QMessageBox>
@@ -22,6 +23,15 @@ void HataPenceresi(const QString& metin) {
 
 Uygulama::Uygulama(int& argc, char** argv) : QApplication(argc, argv) {
     TurkceKur();
+}
+
+void Uygulama::KimlikKur() {
+    setQuitOnLastWindowClosed(false);
+    setApplicationName(QStringLiteral("Kovimaro"));
+    setApplicationDisplayName(QStringLiteral("Kovimaro"));
+    setOrganizationName(QStringLiteral("Zafo"));
+    setDesktopFileName(QStringLiteral("kovimaro"));
+    setWindowIcon(QIcon(QStringLiteral(":/simgeler/kovimaro.svg")));
 }
 
 void Uygulama::TurkceKur() {

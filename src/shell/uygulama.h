@@ -13,6 +13,10 @@ public:
 
     bool notify(QObject* alici, QEvent* olay) override;
 
+    // The program's name, maker and icon, and a run that goes on with every
+    // window closed: it lives in the notification area.
+    static void KimlikKur();
+
     // Turkish for Qt's own texts and for dates and numbers, whatever the machine's locale.
     static void TurkceKur();
 };

@@ -10,13 +10,7 @@
 
 int main(int argc, char** argv) {
     Uygulama uygulama(argc, argv);
-    // The program starts in the notification area; its windows closing does not end it.
-    Uygulama::setQuitOnLastWindowClosed(false);
-    Uygulama::setApplicationName(QStringLiteral("Kovimaro"));
-    Uygulama::setApplicationDisplayName(QStringLiteral("Kovimaro"));
-    Uygulama::setOrganizationName(QStringLiteral("Zafo"));
-    Uygulama::setDesktopFileName(QStringLiteral("kovimaro"));
-    Uygulama::setWindowIcon(QIcon(QStringLiteral(":/simgeler/kovimaro.svg")));
+    Uygulama::KimlikKur();
 
     TekOrnek tekOrnek(TekOrnek::VarsayilanAd());
     if (tekOrnek.BaskasiCalisiyor()) return 0;

@@ -161,11 +161,7 @@ void hepsi(Cekim& cekim, TFMainform& ana, bool alarmDa) {
 
 int main(int argc, char** argv) {
     Uygulama uygulama(argc, argv);
-    Uygulama::setQuitOnLastWindowClosed(false);
-    Uygulama::setApplicationName(QStringLiteral("Kovimaro"));
-    Uygulama::setApplicationDisplayName(QStringLiteral("Kovimaro"));
-    Uygulama::setOrganizationName(QStringLiteral("Zafo"));
-    Uygulama::setWindowIcon(QIcon(QStringLiteral(":/simgeler/kovimaro.svg")));
+    Uygulama::KimlikKur();
     const QStringList argumanlar = QCoreApplication::arguments();
     if (argumanlar.size() < 2) {
         std::fprintf(stderr, "usage: kovimaro-ekran OUTDIR [--tum-temalar]\n");
