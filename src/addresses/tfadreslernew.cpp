@@ -127,6 +127,10 @@ void TFAdreslernew::yeniKayitDegerleri() {
 }
 
 void TFAdreslernew::satirBulunamadi() {
+    yeniSatirAnahtari();
+}
+
+void TFAdreslernew::yeniSatirAnahtari() {
     // The contact went away meanwhile: it is saved anew under a key of its own,
     // by which the list finds it.
     Keyvalue = Veritabani::RastgeleAnahtar();

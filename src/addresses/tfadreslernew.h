@@ -31,6 +31,7 @@ protected:
     QStringList yuklemeSql() const override;
     void alanlariDoldur(const Sorgu& q) override;
     void satirBulunamadi() override;
+    void yeniSatirAnahtari() override;
     bool Kontrol() override { return AdresKontrol(); }
     QStringList eklemeSql() const override;
     QStringList guncellemeSql() const override;

@@ -6,6 +6,7 @@
 #include "alanlar.h"
 #include "baglanti.h"
 #include "kayitortak.h"
+#include "mesaj.h"
 #include "sorgu.h"
 
 namespace {
@@ -81,7 +82,31 @@ void GirisPencere::BKaydetClick() {
     q.clearSql();
     for (const QString& satir : Islem == 1 ? eklemeSql() : guncellemeSql()) q.addSql(satir);
     parametreleriDoldur(q);
-    if (calistir(q)) done(1);
+    if (!calistir(q)) return;
+    if (Islem == 2 && q.RowsAffected() == 0 && !degisikligiYeniSatirYap(q)) return;
+    done(1);
+}
+
+bool GirisPencere::degisikligiYeniSatirYap(Sorgu& q) {
+    q.Close();
+    q.clearSql();
+    for (const QString& satir : yuklemeSql()) q.addSql(satir);
+    q.paramInt(QStringLiteral("Sirano"), Sirano);
+    q.Open();
+    const bool duruyor = q.RecordCount() > 0;
+    q.Close();
+    if (duruyor) {
+        // The row is there but the change did not reach it: nothing is
+        // closed as saved, and the window keeps what was typed.
+        HataGoster(QStringLiteral("Kayıt değiştirilemedi !.."), 0);
+        return false;
+    }
+    Islem = 1;
+    yeniSatirAnahtari();
+    q.clearSql();
+    for (const QString& satir : eklemeSql()) q.addSql(satir);
+    parametreleriDoldur(q);
+    return calistir(q);
 }
 
 void GirisPencere::BCikisClick() {

@@ -47,6 +47,9 @@ protected:
     // The row to change is gone: the window goes on as a new entry, the
     // fields as they are unless the module says otherwise.
     virtual void satirBulunamadi() {}
+    // The row changed in the window went away before it was saved: what was
+    // typed is stored as a new row; the module gives it a key of its own.
+    virtual void yeniSatirAnahtari() {}
     virtual bool Kontrol() = 0;  // shows its own message when it refuses
     virtual QStringList eklemeSql() const = 0;
     virtual QStringList guncellemeSql() const = 0;
@@ -54,6 +57,9 @@ protected:
     // Runs the prepared statement; true closes the window as saved. A failure
     // is raised to the caller, and the window stays open with its contents.
     virtual bool calistir(Sorgu& q);
+
+    // Saving a change reached no row; see yeniSatirAnahtari.
+    bool degisikligiYeniSatirYap(Sorgu& q);
 
     // The focus order; every control but the multi-line ones (tussuz) gets the key handling.
     void setOdakSirasi(const QList<QWidget*>& sira, const QList<QWidget*>& tussuz = {});

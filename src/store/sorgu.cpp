@@ -215,8 +215,10 @@ void Sorgu::Open() {
 }
 
 int Sorgu::Execute() {
+    etkilenen_ = 0;
     calistir(false);
-    return sqlite3_changes(baglanti_->handle());
+    etkilenen_ = sqlite3_changes(baglanti_->handle());
+    return etkilenen_;
 }
 
 void Sorgu::Requery() {

@@ -45,6 +45,8 @@ public:
     void Open();
     // Runs a statement without rows; returns the rows affected; raises DbHatasi.
     int Execute();
+    // The rows the last Execute changed.
+    int RowsAffected() const { return etkilenen_; }
     // Runs the open SELECT again and stands on its first row.
     void Requery();
     bool Active() const { return aktif_; }
@@ -116,4 +118,5 @@ private:
     bool bof_ = true;
     bool aktif_ = false;
     qint64 sonEklenen_ = 0;
+    int etkilenen_ = 0;
 };

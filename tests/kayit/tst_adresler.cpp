@@ -67,6 +67,7 @@ private slots:
     void oklarSarar();
     void tarihKurali();
     void silinmisSatirYeniKayitOlur();
+    void kayittanOnceSilinenSatirKaybolmaz();
     void alanSinirlari();
     void yerlesimSaklanir();
     void veritabaniHatalariGosterilir();
@@ -375,6 +376,26 @@ void TstAdresler::silinmisSatirYeniKayitOlur() {
     a.show();
     b.show();
     QVERIFY(a.Keyvalue != b.Keyvalue);
+}
+
+void TstAdresler::kayittanOnceSilinenSatirKaybolmaz() {
+    KayitOrtami o;
+    adresEkle(o, QStringLiteral("Ali"));
+    TFAdresler w;
+    w.show();
+    satirSec(w, 1);
+    ModalGelince([&](QDialog* d) {
+        auto* g = qobject_cast<TFAdreslernew*>(d);
+        QCOMPARE(g->Islem, 2);
+        Yaz(g->EAd, QStringLiteral("Değişti"));
+        // The contact goes away while the window is open: what was typed stays.
+        o.sql(QStringLiteral("Delete From Adresler"));
+        QTest::keyClick(g->EAd, Qt::Key_F9);
+    });
+    QTest::keyClick(w.izgara(), Qt::Key_F8);
+    QCOMPARE(o.deger(QStringLiteral("Select Count(*) From Adresler Where Ad='Değişti'")).toInt(),
+             1);
+    QCOMPARE(guncelAd(w), QStringLiteral("Değişti"));
 }
 
 void TstAdresler::alanSinirlari() {
