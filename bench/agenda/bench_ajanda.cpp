@@ -19,9 +19,9 @@
 
 #include "alarm.h"
 #include "gunlukplan.h"
-#include "sorgumodeli.h"
 #include "planyoneticisi.h"
 #include "sorgu.h"
+#include "sorgumodeli.h"
 #include "tfajanda.h"
 #include "udm.h"
 #include "zaman.h"
